@@ -1,12 +1,13 @@
 #pragma once
 // Every modal interaction of the game goes through this seam, so tests can script the answers
 // and never wait on a real modal box. QtDialogs shows the real thing.
+#include <optional>
 #include <QColor>
 #include <QString>
-#include <optional>
 
 #include "solver/WindowSeam.h"
 
+class QDialog;
 class QWidget;
 class QPrinter;
 
@@ -30,6 +31,9 @@ public:
     virtual std::optional<QColor> Colour(QWidget* parent, const QColor& initial) = 0;
     // Printer setup dialog on `printer`; false when cancelled.
     virtual bool PrintSetup(QWidget* parent, QPrinter* printer) = 0;
+    // Runs one of the program's own modal windows (scores, options, help, print) to its end and
+    // returns its result (QDialog::Accepted or Rejected).
+    virtual int RunModal(QDialog& window) = 0;
 };
 
 // The real modal dialogs.
@@ -44,6 +48,7 @@ public:
                          const QString& filter) override;
     std::optional<QColor> Colour(QWidget* parent, const QColor& initial) override;
     bool PrintSetup(QWidget* parent, QPrinter* printer) override;
+    int RunModal(QDialog& window) override;
 };
 
 } // namespace sv
