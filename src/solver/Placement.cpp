@@ -1,0 +1,92 @@
+// Technique 1 and the naked-single engine every other technique places through.
+#include <bit>
+
+#include "solver/MaskOps.h"
+#include "solver/Sudoku.h"
+
+namespace sv {
+
+using mask::Count;
+
+void Sudoku::SeedGivens() {
+    currentMethod_ = 1;
+    for (int i = 1; i <= cellCount_; ++i) {
+        if (cellValueLength_[i] != 1 || Count(cand_[i]) <= 1) continue;
+        const Mask given = SymbolMask(cellValue_[i]);
+        cand_[i] = given;
+        if (given != 0) {
+            PlaceValue(i);
+            continue;
+        }
+        // A given outside the symbol set matches no candidate, so its sweeps remove nothing;
+        // only the trail mark and the placement record remain. The cell stays undecidable.
+        if (lastNotedMethod_ != 99) {
+            lastNotedMethod_ = 99;
+            NoteMethod();
+        }
+        RecordStep(1, Tag::None, i, 0);
+    }
+}
+
+void Sudoku::RemoveCandidate(int target, int source) {
+    const Mask s = cand_[source];
+    Mask t = cand_[target];
+    Mask removed;
+    if (Count(s) == 1) {
+        if (!(t & s)) return;
+        removed = s;
+    } else if (s == 0) {
+        // The empty string is found at the very start of any non-empty string.
+        if (t == 0) return;
+        removed = static_cast<Mask>(t & (~t + 1));
+    } else {
+        // A whole string of several symbols is found only where it stands contiguously in the
+        // target (both in symbol order); then only its first character is removed.
+        const int low = std::countr_zero(static_cast<unsigned>(s));
+        const int high = 31 - std::countl_zero(static_cast<unsigned>(s));
+        const Mask span = static_cast<Mask>(((1u << (high + 1)) - 1) & ~((1u << low) - 1));
+        if ((t & span) != s) return;
+        removed = static_cast<Mask>(1u << low);
+    }
+    t = static_cast<Mask>(t & ~removed);
+    cand_[target] = t;
+    if (Count(t) == 1) PushSingle(target);
+}
+
+void Sudoku::PlaceValue(int cell) {
+    if (lastNotedMethod_ != 99) {
+        lastNotedMethod_ = 99;
+        NoteMethod();
+    }
+    const int row = RowOf(cell);
+    const int column = ColumnOf(cell);
+    const int block = BlockOf(cell);
+
+    RecordStep(1, Tag::None, cell, 0);
+    if (hintFound_) return;
+
+    const int n = gridSize_;
+    auto sweep = [&](const int16_t* cells, Tag tag) {
+        for (int m = 0; m < n; ++m) {
+            const int t = cells[m];
+            if (Count(cand_[t]) <= 1) continue;
+            RemoveCandidate(t, cell);
+            if (Count(cand_[t]) == 1) {
+                RecordStep(1, tag, t, 0);
+                if (hintFound_) return false;
+            }
+        }
+        return true;
+    };
+    if (!sweep(unitCells_[1][block].data(), Tag::Block)) return;
+    if (!sweep(unitCells_[0][row].data(), Tag::Row)) return;
+    if (!sweep(columnCells_[column].data(), Tag::Column)) return;
+
+    while (pending_[0] > 0) {
+        const int t = pending_[pending_[0]];
+        --pending_[0];
+        PlaceValue(t);
+    }
+}
+
+} // namespace sv
