@@ -46,6 +46,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void keyReleaseEvent(QKeyEvent*) override;
     void enterEvent(QEnterEvent*) override;
@@ -59,7 +60,8 @@ private:
     QColor backColor_;
     QIcon icon_;
     bool hovered_ = false;
-    bool pressed_ = false;
+    bool pressed_ = false;   // left button held on it
+    bool spaceDown_ = false; // space bar held while it has the focus
     bool flat_ = false;
 };
 

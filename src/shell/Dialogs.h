@@ -36,6 +36,10 @@ public:
     virtual int RunModal(QDialog& window) = 0;
 };
 
+// A file filter as "Description|*.ext" pairs turned into Qt's "Description (*.ext)" form;
+// a filter without "|" is returned as is.
+QString QtFileFilter(const QString& filter);
+
 // The real modal dialogs.
 class QtDialogs : public Dialogs {
 public:

@@ -3,6 +3,7 @@
 // plain colour; and the skins menu offered by a right-button click on the background.
 #include <QColor>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@ namespace sv {
 
 class SettingsStore;
 class frmPop;
+class PopupMenus;
 
 // Names in "<programDir>/skins" (files and folders alike) that begin with "Fond_Zadude_"
 // (case matters), in name order. Empty when there is no such folder.
@@ -27,8 +29,10 @@ void SetWindowBackground(QWidget* window, const QColor& colour, const QPixmap& p
 class Skins : public QObject {
     Q_OBJECT
 public:
-    // Works on `window`'s background, with `pop`'s skins menu; listens to the menu's choices.
-    Skins(QWidget* window, frmPop& pop, SettingsStore& store, const QString& programDir);
+    // Works on `window`'s background, with `pop`'s skins menu (popped up through `menus`);
+    // listens to the menu's choices.
+    Skins(QWidget* window, frmPop& pop, PopupMenus& menus, SettingsStore& store,
+          const QString& programDir);
 
     // Applies the stored background. Picture mode ("Options"/"EtatColor" 0) with a stored skin:
     // white behind the picture; a missing or unreadable picture leaves the plain background
@@ -53,9 +57,11 @@ private:
 
     QWidget* window_;
     frmPop& pop_;
+    PopupMenus& menus_;
     SettingsStore& store_;
     QString programDir_;
     QString currentPicture_;
+    QPixmap picture_;
     QColor currentColour_{Qt::white};
 };
 
