@@ -26,7 +26,4 @@ struct Command {
 int RunSolve(CommandContext& context);
 int RunHint(CommandContext& context);
 
-// Prints {"error": reason} for a bad input line.
-void PrintLineError(std::ostream& out, const std::string& reason);
-
 } // namespace sv::cli

@@ -1,5 +1,9 @@
 #include "cli/PuzzleInput.h"
 
+#include <ostream>
+
+#include "cli/Json.h"
+
 namespace sv::cli {
 
 namespace {
@@ -55,6 +59,10 @@ bool ForEachPuzzle(std::istream& in, const std::function<void(const PuzzleLine&)
         }
     }
     return allGood;
+}
+
+void PrintLineError(std::ostream& out, const std::string& reason) {
+    out << JsonObject().Add("error", reason).Str() << '\n';
 }
 
 void LoadPuzzle(Sudoku& sudoku, const PuzzleLine& puzzle) {

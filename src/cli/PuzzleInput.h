@@ -3,6 +3,7 @@
 // "0" or "." for an empty cell, the grid's symbols otherwise. Blank lines are skipped.
 #include <functional>
 #include <istream>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ bool IsBlankLine(std::string_view line);
 // skipped). Returns false when at least one line was bad.
 bool ForEachPuzzle(std::istream& in, const std::function<void(const PuzzleLine&)>& onPuzzle,
                    const std::function<void(const std::string&)>& onError);
+
+// Prints {"error": reason} for a bad input line.
+void PrintLineError(std::ostream& out, const std::string& reason);
 
 // Makes the model's geometry fit the puzzle (only when it changes), then ResetGrid and one
 // SetCell per given in CellIndex order.

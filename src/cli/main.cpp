@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/Command.h"
-#include "cli/Json.h"
+#include "cli/CreatorCommands.h"
 #include "settings/UiText.h"
 
 namespace sv::cli {
@@ -24,6 +24,19 @@ const Command kCommands[] = {
      "    question Yes. Prints {\"hint\": \"0237\"|\"\", \"text\": \"...\", \"noHint\": "
      "\"impossible\"|\"full\"|null}.",
      RunHint},
+    {"grade", "[--mode 0|1|2]",
+     "Grade every puzzle line (mode 0 by default). Prints {\"level\": L, \"effort\": A, "
+     "\"pattern\": B, \"K\": K}.",
+     RunGrade},
+    {"generate", "--level L [--size 9|16] [--count N] [--book FILE] [--stats]",
+     "Generate N new puzzles of level L (no input read); --book saves each into FILE. Prints "
+     "{\"puzzle\": \"...\", \"level\": L} (+ \"seconds\", \"attempts\", \"gradings\" with "
+     "--stats).",
+     RunGenerate},
+    {"create", "--level L [--size 9|16] [--book FILE] [--auto-create]",
+     "Hand out one puzzle of level L from the book (default: Sudoku.par beside sv-cli), generating "
+     "when allowed. Prints {\"puzzle\": \"...\"} or {\"error\": \"...\"} with exit status 1.",
+     RunCreate},
 };
 
 void PrintHelp(std::ostream& out) {
@@ -43,10 +56,6 @@ void PrintHelp(std::ostream& out) {
 }
 
 } // namespace
-
-void PrintLineError(std::ostream& out, const std::string& reason) {
-    out << JsonObject().Add("error", reason).Str() << '\n';
-}
 
 int Main(int argc, char** argv) {
     CommandContext context;

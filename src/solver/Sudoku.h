@@ -81,6 +81,8 @@ public:
     void SetHintMode(bool on) { hintMode_ = on; }
 
 private:
+    friend struct SudokuTestAccess; // tests reach the placement engine directly
+
     // Step kinds and the unit tag of a step; see RecordStep.
     enum class Tag : uint8_t { None, Row, Column, Block };
 
