@@ -100,19 +100,14 @@ FrmScore::FrmScore(QWidget* mainWindow, const SettingsStore& store, const QStrin
     Score_->setPalette(pal);
     scroll->setWidget(Score_);
 
-    // Load, in this order: stay-on-top, place and icon, title, tool tip, transparency, list.
-    RendreVisible(this, store);
-    if (mainWindow) {
-        const QRect m = mainWindow->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-        setWindowIcon(mainWindow->windowIcon());
-    }
+    // Load: stay-on-top, place over the main window, its icon and transparency; then the texts
+    // and the list.
+    PrepareOverMainWindow(this, mainWindow, store);
     const QString title =
         QString::fromStdString(UiText[81]) + QStringLiteral(" (") + levelCaption + ')';
     meHaut->SetCaption(title);
     setWindowTitle(title);
     quitter->setToolTip(QString::fromStdString(UiText[70]));
-    ApplyTransparency(this, store);
     LireScore(scoreFolder, level);
 }
 
