@@ -52,6 +52,7 @@ Skins::Skins(QWidget* window, frmPop& pop, PopupMenus& menus, SettingsStore& sto
     : QObject(window), window_(window), pop_(pop), menus_(menus), store_(store),
       programDir_(programDir) {
     connect(&pop_, &frmPop::skinsClicked, this, &Skins::ChooseSkin);
+    Paint();
 }
 
 void Skins::AfficherFond() {

@@ -30,7 +30,7 @@ class Skins : public QObject {
     Q_OBJECT
 public:
     // Works on `window`'s background, with `pop`'s skins menu (popped up through `menus`);
-    // listens to the menu's choices.
+    // listens to the menu's choices. The window starts plain white, its design background.
     Skins(QWidget* window, frmPop& pop, PopupMenus& menus, SettingsStore& store,
           const QString& programDir);
 

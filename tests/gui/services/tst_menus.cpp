@@ -218,10 +218,11 @@ private slots:
 
         QWidget window;
         window.resize(300, 200);
-        SetWindowBackground(&window, QColor(0x80, 0x80, 0x80), QPixmap()); // what was before
         frmPop pop;
         RecordingMenus menus;
         sv::Skins skins(&window, pop, menus, store, program_.path());
+        QCOMPARE(window.grab().toImage().pixelColor(5, 5), QColor(Qt::white));
+        SetWindowBackground(&window, QColor(0x80, 0x80, 0x80), QPixmap()); // what was before
         skins.AfficherFond();
         const QImage shot = window.grab().toImage();
         QCOMPARE(shot.pixelColor(5, 5), atCorner);
