@@ -96,7 +96,9 @@ TEST_F(CreatorTest, GradingRestoresGuessingAndShowsItsStatusOnlyInModeZero) {
             const bool ownStatus =
                 std::count(seam.statusShown.begin(), seam.statusShown.end(), UiText[46]) > 0;
             EXPECT_EQ(ownStatus, mode == 0) << mode;
-            if (mode == 0) EXPECT_GE(seam.statusHidden, 1);
+            if (mode == 0) {
+                EXPECT_GE(seam.statusHidden, 1);
+            }
         }
     }
 }
