@@ -23,16 +23,22 @@ int TransparencyAlpha(int level) {
     }
 }
 
-void ApplyTransparency(QWidget* window, int level) {
+void SetWindowAlpha(QWidget* window, bool layered, int alpha) {
     if (!window) return;
-    window->window()->setWindowOpacity(TransparencyAlpha(level) / 255.0);
+    window->window()->setWindowOpacity(layered ? qBound(0, alpha, 255) / 255.0 : 1.0);
+}
+
+void ApplyTransparency(QWidget* window, int level) {
+    SetWindowAlpha(window, true, TransparencyAlpha(level));
 }
 
 void ApplyTransparency(QWidget* window, const SettingsStore& store) {
     ApplyTransparency(window, store.GetInt(setting::Transparence, 0));
 }
 
-void RendreVisible(QWidget* window, bool onTop) {
+namespace {
+
+void SetStaysOnTop(QWidget* window, bool onTop) {
     if (!window) return;
     QWidget* top = window->window();
     if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
@@ -40,6 +46,24 @@ void RendreVisible(QWidget* window, bool onTop) {
     const bool wasVisible = top->isVisible();
     top->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     if (wasVisible) top->show();
+}
+
+} // namespace
+
+void clsOnTop::MakeTopMost(QWidget* window) const {
+    SetStaysOnTop(window, true);
+}
+
+void clsOnTop::MakeNormal(QWidget* window) const {
+    SetStaysOnTop(window, false);
+}
+
+void RendreVisible(QWidget* window, bool onTop) {
+    const clsOnTop onTopSwitch;
+    if (onTop)
+        onTopSwitch.MakeTopMost(window);
+    else
+        onTopSwitch.MakeNormal(window);
 }
 
 void RendreVisible(QWidget* window, const SettingsStore& store) {

@@ -14,10 +14,20 @@ class SettingsStore;
 // Opacity (0..255) for a stored "Transparence" level: 0 -> 255, 1 -> 191, 2 -> 127, 3 -> 64.
 // Any other level (never written by the program) means fully opaque.
 int TransparencyAlpha(int level);
-// Sets the window's opacity for `level`; silently nothing where the desktop has no opacity.
+// The layer switch: a layered window takes `alpha` (0..255) as its opacity, a plain one is
+// opaque. Silently nothing where the desktop has no window opacity.
+void SetWindowAlpha(QWidget* window, bool layered, int alpha);
+// Sets the window's opacity for `level` (layered even at level 0, fully opaque then).
 void ApplyTransparency(QWidget* window, int level);
 // The same with the level read from "Options"/"Transparence" now (nothing is cached).
 void ApplyTransparency(QWidget* window, const SettingsStore& store);
+
+// The stay-on-top switch; stateless, one instance serves every window.
+class clsOnTop {
+public:
+    void MakeTopMost(QWidget* window) const;
+    void MakeNormal(QWidget* window) const;
+};
 
 // Keeps the window above all others (onTop) or makes it an ordinary window again. A shown window
 // stays shown; nothing happens when the state is already right.
