@@ -7,6 +7,7 @@
 
 #include "cli/CreatorCommands.h"
 #include "settings/LanguageFile.h"
+#include "settings/UiText.h"
 
 namespace sv::cli {
 
@@ -64,7 +65,10 @@ std::string ProgramDirectory() {
 
 bool LoadProgramLanguage(CommandContext& context) {
     const std::string dir = ProgramDirectory();
-    if (!std::filesystem::exists(dir + "/" + kLanguageFileName)) return true;
+    if (!std::filesystem::exists(dir + "/" + kLanguageFileName)) {
+        SetDefaultUiTexts();
+        return true;
+    }
     const auto result = InitUiTexts(dir);
     if (result.ok()) return true;
     *context.err << "sv-cli: " << result.Message() << "\n";

@@ -94,6 +94,7 @@ int Main(int argc, char** argv) {
         return 2;
     }
     SetDefaultUiTexts();
+    if (!LoadProgramLanguage(context)) return 1; // default.lng beside sv-cli, when present
     std::ios::sync_with_stdio(false);
     return command->run(context);
 }
