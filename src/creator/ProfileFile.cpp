@@ -114,22 +114,30 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> ProfileRead(const std::string& path, std::string_view section,
-                                       std::string_view key) {
-    auto content = ReadWholeFile(path);
-    if (!content) return std::nullopt;
-    const auto lines = SplitRawLines(*content);
-    const int header = FindSection(lines, section);
-    if (header < 0) return std::nullopt;
-    const size_t end = SectionEnd(lines, header);
-    for (size_t i = header + 1; i < end; ++i) {
-        auto name = KeyName(lines[i].text);
+std::optional<std::string> ProfileLookup(const std::vector<std::string>& lines,
+                                         std::string_view section, std::string_view key) {
+    auto isHeader = [&](const std::string& line) {
+        auto name = HeaderName(line);
+        return name && EqualsNoCase(*name, section);
+    };
+    size_t i = 0;
+    while (i < lines.size() && !isHeader(lines[i])) ++i;
+    if (i == lines.size()) return std::nullopt;
+    for (++i; i < lines.size() && !HeaderName(lines[i]); ++i) {
+        auto name = KeyName(lines[i]);
         if (name && EqualsNoCase(*name, key)) {
-            std::string_view text = lines[i].text;
+            std::string_view text = lines[i];
             return std::string(TrimBlanks(text.substr(text.find('=') + 1)));
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> ProfileRead(const std::string& path, std::string_view section,
+                                       std::string_view key) {
+    auto lines = ReadTextLines(path);
+    if (!lines) return std::nullopt;
+    return ProfileLookup(*lines, section, key);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view content) {

@@ -21,6 +21,10 @@ bool FileExists(const std::string& path);
 std::optional<std::string> ProfileRead(const std::string& path, std::string_view section,
                                        std::string_view key);
 
+// The same lookup on lines already read (see ReadTextLines).
+std::optional<std::string> ProfileLookup(const std::vector<std::string>& lines,
+                                         std::string_view section, std::string_view key);
+
 // Replaces the value in place, or adds the key at the end of its section, or adds the section
 // at the end of the file, or creates the file. Every other line stays byte for byte; new lines
 // end in CR LF. False when the file could not be written (the old file is then untouched).

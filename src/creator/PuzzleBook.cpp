@@ -114,4 +114,23 @@ std::string GetKey(WindowSeam& seam, const std::string& file, const std::string&
     return "";
 }
 
+bool SectionHoldsValue(const std::string& file, const std::string& section, int count,
+                       const std::string& value) {
+    auto lines = ReadTextLines(file);
+    if (!lines) return false;
+    const std::string header = "[" + section + "]";
+    size_t i = 0;
+    while (i < lines->size() && (*lines)[i] != header) ++i;
+    int number = 0;
+    for (++i; i < lines->size() && number < count; ++i) {
+        const std::string& line = (*lines)[i];
+        if (!IsKeyLine(line)) continue;
+        ++number;
+        auto found = ProfileLookup(*lines, section, line.substr(0, line.find('=')));
+        if (found && found->size() > 256) found->resize(256);
+        if (found && *found == value) return true;
+    }
+    return false;
+}
+
 } // namespace sv

@@ -27,6 +27,12 @@ std::string GetKey(WindowSeam& seam, const std::string& file, const std::string&
                    int index);
 bool SectionExists(WindowSeam& seam, const std::string& file, const std::string& section);
 
+// Whether one of the section's count entries (found as GetKey numbers them, each looked up as
+// ReadIniString does) equals value exactly. One read of the file instead of two per entry, so
+// checking a new puzzle stays quick as the book grows.
+bool SectionHoldsValue(const std::string& file, const std::string& section, int count,
+                       const std::string& value);
+
 bool IsKeyLine(std::string_view line);
 bool IsSectionLine(std::string_view line);
 

@@ -100,11 +100,7 @@ void Creator::SaveToBook(std::string& puzzle) {
 bool Creator::PuzzleInBook(const std::string& encoded, int level) {
     const std::string section = SectionName(level);
     const int count = NumKeys(seam_, BookPath, section);
-    for (int i = 1; i <= count; ++i) {
-        const std::string key = GetKey(seam_, BookPath, section, i - 1);
-        if (ReadIniString(seam_, BookPath, section, key) == encoded) return true;
-    }
-    return false;
+    return count > 0 && SectionHoldsValue(BookPath, section, count, encoded);
 }
 
 } // namespace sv
