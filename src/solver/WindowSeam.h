@@ -5,7 +5,8 @@
 
 namespace sv {
 
-enum class MessageIcon { Information, Critical, Exclamation, Question };
+// NoIcon: a plain notice with only its OK button.
+enum class MessageIcon { Information, Critical, Exclamation, Question, NoIcon };
 
 class WindowSeam {
 public:
