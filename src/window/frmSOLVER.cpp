@@ -262,7 +262,7 @@ void frmSOLVER::ApplyCaptions() {
     Minimiser_->setToolTip(Ui(71));
     BtnUrl_->setToolTip(Ui(92));
     fileFilter_ =
-        Ui(64) + QLatin1Char(' ') + QString::fromUtf8(kProgramTitle) + QStringLiteral(" (*.suf)");
+        Ui(64) + QLatin1Char(' ') + QString::fromUtf8(kProgramTitle) + QStringLiteral("|*.suf");
 }
 
 void frmSOLVER::CaptionLevelMenu() {

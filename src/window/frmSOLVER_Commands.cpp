@@ -195,7 +195,7 @@ void frmSOLVER::btnHint_Click() {
 
 void frmSOLVER::mnuPrintThis_Click() {
     if (!HasData()) {
-        services_.dialogs.Message(this, Ui(9), Title(), MessageIcon::Information);
+        services_.dialogs.Message(this, Ui(9), Title(), MessageIcon::NoIcon);
         return;
     }
     // Printing the board is done by the printing code once it is part of the game.

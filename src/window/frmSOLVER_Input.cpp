@@ -121,7 +121,7 @@ void frmSOLVER::txtCELL_MouseUp(int index, Qt::MouseButton button, const QPoint&
     pop_->ResetPopup();
     if (cand.empty()) {
         services_.dialogs.Message(this, Ui(42) + QStringLiteral("\r\n") + Ui(43), Title(),
-                                  MessageIcon::Information);
+                                  MessageIcon::NoIcon);
         return;
     }
     const std::string& symbols = board_.SymbolSet();

@@ -202,6 +202,7 @@ void PlayTest::rightButtonMenu() {
     QTest::mouseClick(w.Cell(cell), Qt::RightButton);
     QCOMPARE(f.dialogs.Messages(),
              QStringList{QStringLiteral("Vous avez fait une erreur\r\nCeci est impossible")});
+    QCOMPARE(f.dialogs.shown.back().icon, MessageIcon::NoIcon);
     QCOMPARE(f.menus.shown.size(), menusBefore);
 }
 
@@ -346,6 +347,7 @@ void PlayTest::resetThenClear() {
     QCOMPARE(w.lTemps()->Caption(), QStringLiteral("00:00"));
     w.mnuPrintThis_Click();
     QCOMPARE(f.dialogs.Messages(), QStringList{QStringLiteral("Il n'y a rien à imprimer")});
+    QCOMPARE(f.dialogs.shown.back().icon, MessageIcon::NoIcon);
 }
 
 QTEST_MAIN(PlayTest)

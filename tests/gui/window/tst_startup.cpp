@@ -91,6 +91,9 @@ void StartupTest::firstPuzzleOnEmptyStore() {
     QCOMPARE(w.BtnCreate()->Caption(), QStringLiteral("Créer"));
     QCOMPARE(w.cmdCLEAR()->Caption(), QStringLiteral("Vider la grille"));
     QCOMPARE(w.Quitter()->toolTip(), QStringLiteral("Fermer"));
+    QCOMPARE(w.Minimiser()->toolTip(), QStringLiteral("Minimiser"));
+    QCOMPARE(w.BtnUrl()->toolTip(), QStringLiteral("Site de l'auteur"));
+    QCOMPARE(w.FileFilter(), QStringLiteral("Fichiers de Sudoku Voltane|*.suf"));
     QVERIFY(w.ClockRuns());
     QCOMPARE(w.lTemps()->Caption(), QStringLiteral("00:00"));
     QCOMPARE(w.Selection(), 0);
