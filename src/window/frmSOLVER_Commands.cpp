@@ -182,6 +182,8 @@ void frmSOLVER::btnHint_Click() {
         }
     }
     const std::string h = model_.GetHint();
+    // The hint's search keeps its "solving" text up; once the answer is in, it is stale.
+    seam_.HideStatus();
     if (h.size() >= 4) {
         const int k = std::stoi(h.substr(0, 3));
         if (k >= 1 && k <= board_.CellCount()) {

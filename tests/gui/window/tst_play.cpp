@@ -228,6 +228,7 @@ void PlayTest::hint() {
                                  .arg(QChar(solution[k - 1]));
     QCOMPARE(f.dialogs.Questions(), QStringList(2, question));
     QVERIFY(w.ClockRuns());
+    QVERIFY(w.SB()->isHidden());
 }
 
 void PlayTest::solve_data() {
