@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -76,6 +77,8 @@ frmSOLVER::frmSOLVER(Services& services, QWidget* parent)
         return;
     }
     setFixedSize(kWindowWidth, kWindowHeight);
+    // The program's icon, which the other windows take from this one.
+    setWindowIcon(QIcon(services_.programDir + QStringLiteral("/me.ico")));
     BuildControls();
     pop_ = std::make_unique<frmPop>();
     skins_ = new Skins(this, *pop_, services_.menus, services_.settings, services_.programDir);
@@ -173,7 +176,7 @@ void frmSOLVER::BuildControls() {
 
     Cadre_ = MakePanel(this, 600, 504, kButtonWidth, kButtonHeight, B::Inset);
     BtnUrl_ = MakeButton(Cadre_, 3, 3, kButtonWidth - 6, kButtonHeight - 6);
-    BtnUrl_->SetCaption(QStringLiteral("www"));
+    BtnUrl_->SetIcon(windowIcon());
 
     LevLabel_ = MakeButton(this, 185, 60, 380, 30);
     SB_ = MakePanel(this, 185, 515, 380, 22, B::Inset);
@@ -261,6 +264,7 @@ void frmSOLVER::ApplyCaptions() {
     Quitter_->setToolTip(Ui(70));
     Minimiser_->setToolTip(Ui(71));
     BtnUrl_->setToolTip(Ui(92));
+    BtnUrl_->SetCaption(Ui(92));
     fileFilter_ =
         Ui(64) + QLatin1Char(' ') + QString::fromUtf8(kProgramTitle) + QStringLiteral("|*.suf");
 }
