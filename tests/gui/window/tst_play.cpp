@@ -1,5 +1,7 @@
 // Playing a board: typed symbols and their check, arrows and Delete, the right-button menu,
 // and the game commands with their effect on board, buttons, clock and selection.
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -47,6 +49,7 @@ private slots:
     void solve();
     void levelLabelAndCreate();
     void resetThenClear();
+    void backgroundRightClickOffersSkins();
 };
 
 void PlayTest::conflictingSymbolIsRefused() {
@@ -349,6 +352,25 @@ void PlayTest::resetThenClear() {
     w.mnuPrintThis_Click();
     QCOMPARE(f.dialogs.Messages(), QStringList{QStringLiteral("Il n'y a rien à imprimer")});
     QCOMPARE(f.dialogs.shown.back().icon, MessageIcon::NoIcon);
+}
+
+void PlayTest::backgroundRightClickOffersSkins() {
+    GameFixture f;
+    QDir().mkpath(f.programDir + "/skins");
+    QImage picture(747, 582, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QVERIFY(picture.save(f.programDir + "/skins/Fond_Zadude_Test.png"));
+    frmSOLVER& w = f.Start();
+
+    f.menus.choices = {QStringLiteral("Fond_Zadude_Test.png")};
+    QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(60, 570)); // below the left column
+    QCOMPARE(f.menus.shown, std::vector<const QMenu*>{w.pop().MnuSkins});
+    QCOMPARE(f.store.GetSetting(QStringLiteral("SkinsMain"), QStringLiteral("skins")),
+             QStringLiteral("Fond_Zadude_Test.png"));
+    // On a control it is the control's own click: no skins menu.
+    QTest::mouseClick(w.SB(), Qt::RightButton);
+    QTest::mouseClick(w.Cell(1), Qt::RightButton);
+    QCOMPARE(f.menus.shown.size(), size_t(1));
 }
 
 QTEST_MAIN(PlayTest)
