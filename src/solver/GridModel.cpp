@@ -47,6 +47,16 @@ void Sudoku::SetupGeometry() {
                     unitCells_[1][block][++position] = static_cast<int16_t>(t * n + v + base + 1);
         }
 
+    for (int cell = 1; cell <= cellCount_; ++cell) {
+        int count = 0;
+        const int row = RowOf(cell), column = ColumnOf(cell), block = BlockOf(cell);
+        for (int m = 0; m < n; ++m) peers_[cell][count++] = unitCells_[1][block][m];
+        for (int m = 0; m < n; ++m)
+            if (m / b != column / b) peers_[cell][count++] = unitCells_[0][row][m];
+        for (int m = 0; m < n; ++m)
+            if (m / b != row / b) peers_[cell][count++] = columnCells_[column][m];
+    }
+
     cand_.fill(0);
     savedCand_.fill(0);
     cellValue_.fill(0);
@@ -84,7 +94,7 @@ bool Sudoku::IsSolved() const {
     // Rows alone are not enough: a wrong guess can leave rows that are permutations while a
     // column or block repeats a symbol, and that grid must not pass as the solution.
     for (int i = 1; i <= cellCount_; ++i)
-        if (std::popcount(static_cast<unsigned>(cand_[i])) != 1) return false;
+        if (mask::Count(cand_[i]) != 1) return false;
     for (int u = 0; u < gridSize_; ++u) {
         Mask row = 0, column = 0, block = 0;
         for (int p = 0; p < gridSize_; ++p) {

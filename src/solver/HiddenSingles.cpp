@@ -26,7 +26,7 @@ bool Sudoku::HiddenSinglesInUnit(const int16_t* cells, Tag tag, bool& result) {
         Mask once = 0, twice = 0;
         for (int k = 0; k < n; ++k) {
             const Mask m = cand_[cells[k]];
-            if (std::popcount(static_cast<unsigned>(m)) == 1) continue;
+            if (mask::Count(m) == 1) continue;
             twice |= once & m;
             once |= m;
         }
@@ -37,7 +37,7 @@ bool Sudoku::HiddenSinglesInUnit(const int16_t* cells, Tag tag, bool& result) {
         int16_t home[kMaxGridSize];
         for (int k = 0; k < n; ++k) {
             const Mask m = cand_[cells[k]];
-            if (std::popcount(static_cast<unsigned>(m)) == 1) continue;
+            if (mask::Count(m) == 1) continue;
             for (Mask hit = m & singles; hit; hit &= static_cast<Mask>(hit - 1))
                 home[std::countr_zero(static_cast<unsigned>(hit))] = cells[k];
         }

@@ -31,7 +31,7 @@ void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
         Mask members[kMaxGridSize]; // symbols of each group
         int sizes[kMaxGridSize];
         for (int s = 0; s < n; ++s) {
-            if (std::popcount(static_cast<unsigned>(where[s])) != size) continue;
+            if (mask::Count(where[s]) != size) continue;
             const uint16_t lowest = static_cast<uint16_t>(where[s] & (~where[s] + 1));
             int g = 0;
             while (g < groupCount && (where[first[g]] & (~where[first[g]] + 1)) != lowest) ++g;

@@ -58,34 +58,60 @@ void Sudoku::PlaceValue(int cell) {
         lastNotedMethod_ = 99;
         NoteMethod();
     }
-    const int row = RowOf(cell);
-    const int column = ColumnOf(cell);
-    const int block = BlockOf(cell);
-
     RecordStep(1, Tag::None, cell, 0);
     if (hintFound_) return;
 
+    const Mask placed = cand_[cell];
     const int n = gridSize_;
+    // The block, row and column sweeps remove the placed symbol from their undecided cells; a
+    // cell left with one candidate is recorded and waits on the shared stack until all three
+    // sweeps are done.
     auto sweep = [&](const int16_t* cells, Tag tag) {
+        // A source of other than one symbol: a whole-string search, see RemoveCandidate.
         for (int m = 0; m < n; ++m) {
             const int t = cells[m];
-            if (Count(cand_[t]) <= 1) continue;
+            if (!mask::HasSeveral(cand_[t])) continue;
             RemoveCandidate(t, cell);
-            if (Count(cand_[t]) == 1) {
+            if (mask::IsSingle(cand_[t])) {
                 RecordStep(1, tag, t, 0);
                 if (hintFound_) return false;
             }
         }
         return true;
     };
-    if (!sweep(unitCells_[1][block].data(), Tag::Block)) return;
-    if (!sweep(unitCells_[0][row].data(), Tag::Row)) return;
-    if (!sweep(columnCells_[column].data(), Tag::Column)) return;
+    if (!mask::IsSingle(placed)) {
+        if (!sweep(unitCells_[1][BlockOf(cell)].data(), Tag::Block)) return;
+        if (!sweep(unitCells_[0][RowOf(cell)].data(), Tag::Row)) return;
+        if (!sweep(columnCells_[ColumnOf(cell)].data(), Tag::Column)) return;
+    } else {
+        // The usual case, one symbol placed: a cell of the row or column that lies in the
+        // block has already lost the symbol in the block sweep, so the peer list visits
+        // every neighbour once, in the same order as the three sweeps.
+        const int16_t* peers = peers_[cell].data();
+        const int blockEnd = n, rowEnd = n + (n - blockSize_), end = rowEnd + (n - blockSize_);
+        for (int m = 0; m < end; ++m) {
+            const int t = peers[m];
+            Mask c = cand_[t];
+            if (!(c & placed) || !mask::HasSeveral(c)) continue;
+            c = static_cast<Mask>(c & ~placed);
+            cand_[t] = c;
+            if (!mask::HasSeveral(c)) { // from two candidates to one
+                PushSingle(t);
+                RecordStep(1,
+                           m < blockEnd ? Tag::Block
+                           : m < rowEnd ? Tag::Row
+                                        : Tag::Column,
+                           t, 0);
+                if (hintFound_) return;
+            }
+        }
+    }
 
     while (pending_[0] > 0) {
         const int t = pending_[pending_[0]];
         --pending_[0];
         PlaceValue(t);
+        if (trialSettled_) return;
     }
 }
 

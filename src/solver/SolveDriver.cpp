@@ -61,7 +61,7 @@ bool Sudoku::Solve(bool keepStatusPanel) {
         }
         snapshotTaken = true;
         while (p <= cellCount_) {
-            const int n = std::popcount(static_cast<unsigned>(cand_[p]));
+            const int n = mask::Count(cand_[p]);
             if (n > 1) {
                 cand_[p] = mask::Nth(cand_[p], k + 1);
                 ++k;

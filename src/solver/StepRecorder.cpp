@@ -8,43 +8,12 @@
 
 namespace sv {
 
-void Sudoku::RecordStep(int kind, Tag tag, int cell, Mask symbol) {
+// Hint mode only: the first qualifying step about a cell that is empty on the board.
+void Sudoku::CaptureIfQualifies(int kind, Tag tag, int cell, Mask symbol) {
     const bool tagged = tag != Tag::None;
-    int points = 0;
-    switch (kind) {
-    case 1:
-        points = tagged ? 1 : 0;
-        break;
-    case 2:
-        points = 30;
-        break;
-    case 3:
-        points = tagged ? 100 : 0;
-        break;
-    case 4:
-        points = tagged ? 200 : 100;
-        break;
-    case 5:
-        points = 80;
-        break;
-    case 6:
-        points = 50;
-        break;
-    case 7:
-        points = tagged ? 50 : 0;
-        break;
-    case 8:
-        points = 200;
-        break;
-    default:
-        break;
-    }
-    solveScore_ += points;
-
-    if (!hintMode_ || hintCaptureSuspended_) return;
     if (cell < 1 || cell > cellCount_ || cellValueLength_[cell] != 0) return;
     const Mask current = cand_[cell];
-    const bool single = std::popcount(static_cast<unsigned>(current)) == 1;
+    const bool single = mask::Count(current) == 1;
     switch (kind) {
     case 1:
         if (tagged) CaptureHint(cell, current, false, kind);

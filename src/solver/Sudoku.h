@@ -83,14 +83,22 @@ public:
 private:
     friend struct SudokuTestAccess; // tests reach the placement engine directly
 
-    // Step kinds and the unit tag of a step; see RecordStep.
+    // The unit tag of a step; see RecordStep.
     enum class Tag : uint8_t { None, Row, Column, Block };
+    // Points of a step by kind (1..8), without and with a unit tag.
+    static constexpr int kStepPoints[9][2] = {{0, 0},   {0, 1},   {30, 30}, {0, 100},  {100, 200},
+                                              {80, 80}, {50, 50}, {0, 50},  {200, 200}};
 
     void PlaceValue(int cell);
     void RemoveCandidate(int target, int source);
     void NoteMethod();
     void NoteStep();
-    void RecordStep(int kind, Tag tag, int cell, Mask symbol);
+    // Records one step: its points go to the score; in hint mode it may capture the hint.
+    void RecordStep(int kind, Tag tag, int cell, Mask symbol) {
+        solveScore_ += kStepPoints[kind][tag == Tag::None ? 0 : 1];
+        if (hintMode_ && !hintCaptureSuspended_) CaptureIfQualifies(kind, tag, cell, symbol);
+    }
+    void CaptureIfQualifies(int kind, Tag tag, int cell, Mask symbol);
     void CaptureHint(int cell, Mask symbol, bool english, int kind);
     void PushSingle(int cell) { pending_[++pending_[0]] = static_cast<int16_t>(cell); }
 
@@ -120,6 +128,8 @@ private:
     std::array<std::array<std::array<int16_t, kMaxGridSize>, kMaxGridSize>, 2> unitCells_{};
     // Column lists, the transpose of kind 0, kept so every unit is a contiguous list.
     std::array<std::array<int16_t, kMaxGridSize>, kMaxGridSize> columnCells_{};
+    // Per cell: its block's cells, then its row's and its column's cells outside the block.
+    std::array<std::array<int16_t, 3 * kMaxGridSize>, kMaxCells + 1> peers_{};
 
     // Per-cell arrays, slot 0 unused (except PendingSingles' count).
     std::array<Mask, kMaxCells + 1> cand_{};
@@ -143,8 +153,16 @@ private:
     int hintColumn_ = 0;
     std::string hintSymbol_;
 
-    // Technique 8's snapshots: column 0 the base, 1..GridSize-1 the stored trials.
-    std::array<std::array<Mask, kMaxCells + 1>, kMaxGridSize> trials_{};
+    // Technique 8: the grid on entry, and the cells still in the running with their value.
+    std::array<Mask, kMaxCells + 1> forcingBase_{};
+    std::array<int16_t, kMaxCells> forcingCells_{};
+    std::array<Mask, kMaxCells> forcingValues_{};
+    // While a later trial runs: each running cell's value (0 for others), how many running
+    // cells the trial has not yet contradicted, and whether it contradicted them all.
+    std::array<Mask, kMaxCells + 1> watchedValue_{};
+    bool watchingTrial_ = false;
+    int watchedLeft_ = 0;
+    bool trialSettled_ = false;
 };
 
 } // namespace sv

@@ -1,6 +1,5 @@
 // Technique 8: try every candidate of one undecided cell; a cell that ends up with the same
 // single symbol in every trial is forced to it.
-#include <bit>
 #include <cstring>
 
 #include "solver/MaskOps.h"
@@ -12,62 +11,93 @@ using mask::Count;
 
 bool Sudoku::TryForcingCell() {
     const size_t bytes = sizeof(Mask) * (cellCount_ + 1);
-    auto& base = trials_[0];
-    std::memcpy(base.data(), cand_.data(), bytes);
+    Mask* const base = forcingBase_.data();
+    std::memcpy(base, cand_.data(), bytes);
     const int32_t keptScore = solveScore_;
     // Trials propagate fully even in hint mode: a hint seen inside one trial means nothing,
     // only the forced cell's own record below may become the hint.
     hintCaptureSuspended_ = true;
-    auto giveUp = [&] {
+    auto restore = [&] {
+        std::memcpy(cand_.data(), base, bytes);
         solveScore_ = keptScore;
-        hintCaptureSuspended_ = false;
-        return false;
     };
 
+    // A cell qualifies when it was open on entry and every trial leaves it with the same
+    // string of at most one symbol. Instead of keeping every trial's grid, the cells still in
+    // the running are kept with the first trial's value, in cell order, and each later trial
+    // strikes out those it contradicts. Once none is left the cell being tried can force
+    // nothing, and its remaining trials would change nothing observable (they restore the
+    // candidates and the score, and only a call's very first placement can touch the trail).
     int m = 1;
     for (;;) {
         int j = 1;
         int n = 0;
+        int alive = 0;
         for (;;) {
             // Decided and emptied cells have nothing to try.
             while (Count(cand_[m]) < 2) {
-                if (++m > cellCount_) return giveUp();
+                if (++m > cellCount_) {
+                    solveScore_ = keptScore;
+                    hintCaptureSuspended_ = false;
+                    return false;
+                }
             }
             n = Count(cand_[m]);
             cand_[m] = mask::Nth(cand_[m], j);
-            PlaceValue(m);
-            if (j == n) {
-                ++m;
-                break; // the last trial stays in cand_
+            if (j == 1) {
+                PlaceValue(m);
+                // The tried cell itself takes another symbol in every later trial.
+                for (int k = 1; k <= cellCount_; ++k)
+                    if (k != m && mask::HasSeveral(base[k]) && !mask::HasSeveral(cand_[k])) {
+                        forcingCells_[alive] = static_cast<int16_t>(k);
+                        forcingValues_[alive] = cand_[k];
+                        ++alive;
+                    }
+            } else {
+                for (int a = 0; a < alive; ++a) watchedValue_[forcingCells_[a]] = forcingValues_[a];
+                watchedLeft_ = alive;
+                watchingTrial_ = true;
+                PlaceValue(m);
+                watchingTrial_ = false;
+                for (int a = 0; a < alive; ++a) watchedValue_[forcingCells_[a]] = 0;
+                if (trialSettled_) {
+                    // Stopped half-way: nothing left to compare, and the stack is dropped as
+                    // a finished propagation would have emptied it.
+                    trialSettled_ = false;
+                    pending_[0] = 0;
+                    alive = 0;
+                } else {
+                    int kept = 0;
+                    for (int a = 0; a < alive; ++a)
+                        if (cand_[forcingCells_[a]] == forcingValues_[a]) {
+                            forcingCells_[kept] = forcingCells_[a];
+                            forcingValues_[kept] = forcingValues_[a];
+                            ++kept;
+                        }
+                    alive = kept;
+                }
             }
-            std::memcpy(trials_[j].data(), cand_.data(), bytes);
-            std::memcpy(cand_.data(), base.data(), bytes);
-            solveScore_ = keptScore;
+            if (j == n || alive == 0) {
+                ++m;
+                break;
+            }
+            restore();
             ++j;
         }
 
-        Mask forced = 0;
-        int forcedCell = 0;
         hintFound_ = false;
-        for (int k = 1; k <= cellCount_; ++k) {
-            if (Count(base[k]) <= 1) continue;
-            const Mask last = cand_[k];
-            if (Count(last) > 1) continue;
-            bool qualifies = true;
-            for (int t = 1; t < n && qualifies; ++t) qualifies = trials_[t][k] == last;
-            if (qualifies) {
-                forced = last; // may be empty: a contradiction in every trial forces nothing
-                forcedCell = k;
-                break;
+        restore();
+        // The first qualifying cell decides, even when its string is empty (a contradiction
+        // in every trial), in which case this cell forces nothing.
+        if (alive == 0 || forcingValues_[0] == 0) {
+            if (m > cellCount_) {
+                hintCaptureSuspended_ = false;
+                return false;
             }
-        }
-        std::memcpy(cand_.data(), base.data(), bytes);
-        solveScore_ = keptScore;
-
-        if (forced == 0) {
-            if (m > cellCount_) return giveUp();
             continue;
         }
+        const int forcedCell = forcingCells_[0];
+        const Mask forced = forcingValues_[0];
         hintCaptureSuspended_ = false;
         currentMethod_ = 8;
         NoteStep();

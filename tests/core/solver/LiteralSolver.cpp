@@ -51,15 +51,25 @@ std::vector<int> LiteralSolver::Block(int b) const {
     return v;
 }
 
-bool LiteralSolver::IsSolved() const {
+bool LiteralSolver::IsSolved() {
     for (int i = 1; i <= count; ++i)
         if (cand[i].size() != 1) return false;
+    bool rowsHold = true;
+    for (int r = 0; r < N && rowsHold; ++r) {
+        std::string seen;
+        for (int c : Row(r)) seen += cand[c];
+        for (char x : symbols)
+            if (seen.find(x) == std::string::npos) rowsHold = false;
+    }
     for (int u = 0; u < N; ++u)
         for (const auto& unit : {Row(u), Column(u), Block(u)}) {
             std::string seen;
             for (int c : unit) seen += cand[c];
             for (char s : symbols)
-                if (seen.find(s) == std::string::npos) return false;
+                if (seen.find(s) == std::string::npos) {
+                    if (rowsHold) ++rowsOnlyGridsSeen;
+                    return false;
+                }
         }
     return true;
 }
@@ -521,6 +531,7 @@ bool LiteralSolver::Solve() {
         }
     }
     currentMethod = 0;
+    finalGuessCell = p;
     if (p == count + 1 && !solved) {
         cand = savedCand;
         score = savedScore;

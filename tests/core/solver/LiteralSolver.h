@@ -21,9 +21,12 @@ public:
     std::string trail;
     long score = 0;
     std::string hintText;
+    // Diagnostics for finding boards that show the mended faults.
+    int finalGuessCell = 0;    // the guess position when the solve ended
+    int rowsOnlyGridsSeen = 0; // solved tests that rows alone would have passed wrongly
 
 private:
-    bool IsSolved() const;
+    bool IsSolved();
     void NoteMethod();
     void NoteStep();
     void Record(int kind, const std::string& tag, int cell, const std::string& symbol);
