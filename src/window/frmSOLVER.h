@@ -4,7 +4,6 @@
 // first playable puzzle. The board's rules live in Board; this window turns the player's
 // clicks and keys into board changes and runs the game commands.
 #include <memory>
-#include <QPointer>
 #include <QWidget>
 #include <string>
 

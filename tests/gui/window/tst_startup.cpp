@@ -1,6 +1,7 @@
 // Start-up: the board for the stored size, the first puzzle, the refused second copy, the
 // stored position and level, the player name, and quitting.
 #include <algorithm>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLockFile>
@@ -25,6 +26,7 @@ private slots:
     void firstPuzzleOnEmptyStore_data();
     void firstPuzzleOnEmptyStore();
     void secondCopyBuildsNothing();
+    void unreadableLanguageFileStopsWithItsError();
     void fileLockRefusesLiveOwnerAndFreesCrashedOne();
     void storedPlaceAndLevel_data();
     void storedPlaceAndLevel();
@@ -119,6 +121,20 @@ void StartupTest::secondCopyBuildsNothing() {
     QVERIFY(f.dialogs.shown.empty());
     // Nothing was read into or written to the store: the running copy's settings stay.
     QVERIFY(f.store.GetSetting(QStringLiteral("Settings"), QStringLiteral("NomJoueur")).isNull());
+}
+
+void StartupTest::unreadableLanguageFileStopsWithItsError() {
+    GameFixture f;
+    QFile lng(f.programDir + "/default.lng");
+    QVERIFY(lng.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lng.write("28#:#Nouveau\r\nthis line has no separator\r\n");
+    lng.close();
+    frmSOLVER& w = f.Start();
+    QVERIFY(!w.StartupError().isEmpty());
+    QCOMPARE(f.dialogs.Messages(), QStringList{w.StartupError()});
+    QCOMPARE(f.dialogs.shown[0].icon, MessageIcon::Critical);
+    QVERIFY(!w.isVisible());
+    QVERIFY(w.children().isEmpty());
 }
 
 void StartupTest::fileLockRefusesLiveOwnerAndFreesCrashedOne() {
