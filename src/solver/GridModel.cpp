@@ -48,6 +48,11 @@ void Sudoku::SetupGeometry() {
         }
 
     for (int cell = 1; cell <= cellCount_; ++cell) {
+        rowOf_[cell] = static_cast<uint8_t>((cell - 1) / n);
+        columnOf_[cell] = static_cast<uint8_t>((cell - 1) % n);
+        blockOf_[cell] = static_cast<uint8_t>((rowOf_[cell] / b) * b + columnOf_[cell] / b);
+    }
+    for (int cell = 1; cell <= cellCount_; ++cell) {
         int count = 0;
         const int row = RowOf(cell), column = ColumnOf(cell), block = BlockOf(cell);
         for (int m = 0; m < n; ++m) peers_[cell][count++] = unitCells_[1][block][m];

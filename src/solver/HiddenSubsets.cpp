@@ -6,6 +6,17 @@
 
 namespace sv {
 
+namespace {
+// where[s] gets bit k when the unit's k-th cell holds symbol s. With the size fixed at compile
+// time the loops unroll and vectorise.
+template <int N> void Transpose(const uint16_t* cand, const int16_t* cells, uint16_t* where) {
+    for (int k = 0; k < N; ++k) {
+        const unsigned m = cand[cells[k]];
+        for (int s = 0; s < N; ++s) where[s] |= static_cast<uint16_t>(((m >> s) & 1u) << k);
+    }
+}
+} // namespace
+
 bool Sudoku::FindHiddenSubsets() {
     currentMethod_ = 5;
     bool result = false;
@@ -21,9 +32,17 @@ void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
     // symbol's first cells in unit order are the lowest bits of this mask, so "same first
     // cell" is "same lowest bit" and "same first n cells" (with n cells in all) is "same mask".
     uint16_t where[kMaxGridSize] = {};
-    for (int k = 0; k < n; ++k)
-        for (Mask m = cand_[cells[k]]; m; m &= static_cast<Mask>(m - 1))
-            where[std::countr_zero(static_cast<unsigned>(m))] |= static_cast<uint16_t>(1u << k);
+    if (n == 9)
+        Transpose<9>(cand_.data(), cells, where);
+    else
+        Transpose<16>(cand_.data(), cells, where);
+    // Only a symbol found in two to four cells can belong to a subset.
+    bool possible = false;
+    for (int s = 0; s < n; ++s) {
+        const int count = mask::Count(where[s]);
+        possible |= count >= 2 && count <= 4;
+    }
+    if (!possible) return;
 
     for (int size = 2; size <= 4; ++size) {
         int groupCount = 0;

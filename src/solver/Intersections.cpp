@@ -31,7 +31,10 @@ bool Sudoku::ReduceLinesToBlocks() {
                     if (h != g) others |= groupOr[h];
                 confined[g] = static_cast<Mask>(groupOr[g] & ~others);
             }
-            for (int s = 0; s < n; ++s) {
+            Mask anyConfined = 0;
+            for (int g = 0; g < b; ++g) anyConfined |= confined[g];
+            for (; anyConfined; anyConfined &= static_cast<Mask>(anyConfined - 1)) {
+                const int s = mask::Index(anyConfined);
                 const Mask d = static_cast<Mask>(1u << s);
                 int g = 0;
                 while (g < b && !(confined[g] & d)) ++g;

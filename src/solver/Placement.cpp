@@ -1,5 +1,6 @@
 // Technique 1 and the naked-single engine every other technique places through.
 #include <bit>
+#include <cstdint>
 
 #include "solver/MaskOps.h"
 #include "solver/Sudoku.h"
@@ -89,20 +90,29 @@ void Sudoku::PlaceValue(int cell) {
         // every neighbour once, in the same order as the three sweeps.
         const int16_t* peers = peers_[cell].data();
         const int blockEnd = n, rowEnd = n + (n - blockSize_), end = rowEnd + (n - blockSize_);
+        // First mark, without branches, the peers that hold the symbol among several
+        // candidates; removing it from one peer changes no other, so the marks stay exact.
+        uint64_t hits = 0;
         for (int m = 0; m < end; ++m) {
+            const unsigned c = cand_[peers[m]];
+            hits |= static_cast<uint64_t>(((c & placed) != 0) & ((c & (c - 1)) != 0)) << m;
+        }
+        for (; hits; hits &= hits - 1) {
+            const int m = std::countr_zero(hits);
             const int t = peers[m];
-            Mask c = cand_[t];
-            if (!(c & placed) || !mask::HasSeveral(c)) continue;
-            c = static_cast<Mask>(c & ~placed);
+            const Mask c = static_cast<Mask>(cand_[t] & ~placed);
             cand_[t] = c;
-            if (!mask::HasSeveral(c)) { // from two candidates to one
-                PushSingle(t);
-                RecordStep(1,
-                           m < blockEnd ? Tag::Block
-                           : m < rowEnd ? Tag::Row
-                                        : Tag::Column,
-                           t, 0);
-                if (hintFound_) return;
+            if (mask::HasSeveral(c)) continue;
+            // From two candidates to one.
+            PushSingle(t);
+            RecordStep(1, m < blockEnd ? Tag::Block : m < rowEnd ? Tag::Row : Tag::Column, t, 0);
+            if (hintFound_) return;
+            // A decided cell never changes again within the propagation, so a trial that has
+            // contradicted every cell still in the running can stop here.
+            if (watchingTrial_ && watchedValue_[t] != 0 && watchedValue_[t] != c &&
+                --watchedLeft_ == 0) {
+                trialSettled_ = true;
+                return;
             }
         }
     }

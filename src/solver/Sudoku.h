@@ -111,11 +111,9 @@ private:
     std::string MaskToString(Mask m) const;
     Mask SymbolMask(char c) const;
     char TrailCharacter(int method) const;
-    int RowOf(int cell) const { return (cell - 1) / gridSize_; }
-    int ColumnOf(int cell) const { return (cell - 1) % gridSize_; }
-    int BlockOf(int cell) const {
-        return (RowOf(cell) / blockSize_) * blockSize_ + ColumnOf(cell) / blockSize_;
-    }
+    int RowOf(int cell) const { return rowOf_[cell]; }
+    int ColumnOf(int cell) const { return columnOf_[cell]; }
+    int BlockOf(int cell) const { return blockOf_[cell]; }
 
     WindowSeam* seam_ = nullptr;
 
@@ -128,6 +126,8 @@ private:
     std::array<std::array<std::array<int16_t, kMaxGridSize>, kMaxGridSize>, 2> unitCells_{};
     // Column lists, the transpose of kind 0, kept so every unit is a contiguous list.
     std::array<std::array<int16_t, kMaxGridSize>, kMaxGridSize> columnCells_{};
+    // Per cell (1-based): its row, column and block, from 0.
+    std::array<uint8_t, kMaxCells + 1> rowOf_{}, columnOf_{}, blockOf_{};
     // Per cell: its block's cells, then its row's and its column's cells outside the block.
     std::array<std::array<int16_t, 3 * kMaxGridSize>, kMaxCells + 1> peers_{};
 

@@ -147,6 +147,42 @@ TEST(Guessing, FailedGuessesLeaveTheStuckStateAndScore) {
     EXPECT_GE(compared, 1);
 }
 
+svtest::LiteralSolver TwinSolve(const std::string& puzzle) {
+    svtest::LiteralSolver twin(3);
+    twin.ResetGrid();
+    for (int k = 0; k < 81; ++k)
+        if (puzzle[k] != '0') twin.SetCell(k + 1, std::string(1, puzzle[k]));
+    twin.allowGuessing = true;
+    twin.Solve();
+    return twin;
+}
+
+// Only the very last guess (the last candidate of the last open cell) solves this one. The
+// solve must end with that solution, not with the snapshot restored over it.
+TEST(Guessing, LastGuessThatSolvesKeepsTheSolution) {
+    const std::string puzzle =
+        "780900000609000800000050000070500600000040030000002001090600500003005002000010040";
+    ASSERT_EQ(TwinSolve(puzzle).finalGuessCell, 82); // the case really arises here
+    Sudoku s;
+    svtest::Load(s, puzzle);
+    s.AllowGuessing = true;
+    EXPECT_TRUE(s.Solve(false));
+    EXPECT_TRUE(svtest::IsValidSolutionOf(svtest::SolvedGrid(s), puzzle));
+}
+
+// A wrong guess here yields a grid whose rows are all permutations while a column or block
+// repeats a symbol. It must be rejected and guessing must go on to the real solution.
+TEST(Guessing, GuessLeadingToAGridValidOnlyByRowsIsRejected) {
+    const std::string puzzle =
+        "005000987040050001007000000200048000090100000600200000300600200000009070000000500";
+    ASSERT_GT(TwinSolve(puzzle).rowsOnlyGridsSeen, 0);
+    Sudoku s;
+    svtest::Load(s, puzzle);
+    s.AllowGuessing = true;
+    EXPECT_TRUE(s.Solve(false));
+    EXPECT_TRUE(svtest::IsValidSolutionOf(svtest::SolvedGrid(s), puzzle));
+}
+
 TEST(Guessing, OffNeverGuesses) {
     Sudoku s;
     s.ResetGrid(); // nothing given: no technique can start
