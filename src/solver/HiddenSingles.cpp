@@ -25,10 +25,10 @@ bool Sudoku::HiddenSinglesInUnit(const int16_t* cells, Tag tag, bool& result) {
         // Symbols seen once and seen at least twice among the undecided cells.
         Mask once = 0, twice = 0;
         for (int k = 0; k < n; ++k) {
-            const Mask m = cand_[cells[k]];
-            if (mask::Count(m) == 1) continue;
-            twice |= once & m;
-            once |= m;
+            unsigned m = cand_[cells[k]];
+            m &= 0u - static_cast<unsigned>(!mask::IsSingle(m)); // decided cells count for nothing
+            twice |= static_cast<Mask>(once & m);
+            once |= static_cast<Mask>(m);
         }
         const Mask singles = static_cast<Mask>(once & ~twice);
         if (singles == 0) return false;
@@ -37,7 +37,7 @@ bool Sudoku::HiddenSinglesInUnit(const int16_t* cells, Tag tag, bool& result) {
         int16_t home[kMaxGridSize];
         for (int k = 0; k < n; ++k) {
             const Mask m = cand_[cells[k]];
-            if (mask::Count(m) == 1) continue;
+            if (mask::IsSingle(m)) continue;
             for (Mask hit = m & singles; hit; hit &= static_cast<Mask>(hit - 1))
                 home[std::countr_zero(static_cast<unsigned>(hit))] = cells[k];
         }

@@ -6,17 +6,6 @@
 
 namespace sv {
 
-namespace {
-// where[s] gets bit k when the unit's k-th cell holds symbol s. With the size fixed at compile
-// time the loops unroll and vectorise.
-template <int N> void Transpose(const uint16_t* cand, const int16_t* cells, uint16_t* where) {
-    for (int k = 0; k < N; ++k) {
-        const unsigned m = cand[cells[k]];
-        for (int s = 0; s < N; ++s) where[s] |= static_cast<uint16_t>(((m >> s) & 1u) << k);
-    }
-}
-} // namespace
-
 bool Sudoku::FindHiddenSubsets() {
     currentMethod_ = 5;
     bool result = false;
@@ -28,28 +17,43 @@ bool Sudoku::FindHiddenSubsets() {
 
 void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
     const int n = gridSize_;
-    // Per symbol, the unit positions whose candidates hold it, decided cells included. A
+    // First count every symbol's cells with bit-sliced counters (bit s of countBit[b] is bit b
+    // of symbol s's count): only a symbol found in two to four cells can join a subset.
+    unsigned unit[kMaxGridSize];
+    unsigned c0 = 0, c1 = 0, c2 = 0, c3 = 0, c4 = 0; // c4 saturates: sixteen or more
+    for (int k = 0; k < n; ++k) {
+        const unsigned m = unit[k] = cand_[cells[k]];
+        const unsigned t0 = c0 & m, t1 = c1 & t0, t2 = c2 & t1;
+        c0 ^= m;
+        c1 ^= t0;
+        c2 ^= t1;
+        c4 |= c3 & t2;
+        c3 ^= t2;
+    }
+    const unsigned countBit[5] = {c0, c1, c2, c3, c4};
+    const unsigned twoToFour =
+        ~countBit[3] & ~countBit[4] &
+        ((countBit[1] & ~countBit[2]) | (countBit[2] & ~countBit[1] & ~countBit[0]));
+    if (twoToFour == 0) return;
+
+    // Per such symbol, the unit positions whose candidates hold it, decided cells included. A
     // symbol's first cells in unit order are the lowest bits of this mask, so "same first
     // cell" is "same lowest bit" and "same first n cells" (with n cells in all) is "same mask".
     uint16_t where[kMaxGridSize] = {};
-    if (n == 9)
-        Transpose<9>(cand_.data(), cells, where);
-    else
-        Transpose<16>(cand_.data(), cells, where);
-    // Only a symbol found in two to four cells can belong to a subset.
-    bool possible = false;
-    for (int s = 0; s < n; ++s) {
-        const int count = mask::Count(where[s]);
-        possible |= count >= 2 && count <= 4;
+    for (unsigned left = twoToFour; left; left &= left - 1) {
+        const int s = mask::Index(left);
+        uint16_t w = 0;
+        for (int k = 0; k < n; ++k) w |= static_cast<uint16_t>(((unit[k] >> s) & 1u) << k);
+        where[s] = w;
     }
-    if (!possible) return;
 
     for (int size = 2; size <= 4; ++size) {
         int groupCount = 0;
         int first[kMaxGridSize];    // first symbol of each group, in opening order
         Mask members[kMaxGridSize]; // symbols of each group
         int sizes[kMaxGridSize];
-        for (int s = 0; s < n; ++s) {
+        for (unsigned left = twoToFour; left; left &= left - 1) {
+            const int s = mask::Index(left);
             if (mask::Count(where[s]) != size) continue;
             const uint16_t lowest = static_cast<uint16_t>(where[s] & (~where[s] + 1));
             int g = 0;

@@ -155,6 +155,7 @@ private:
 
     // Technique 8: the grid on entry, and the cells still in the running with their value.
     std::array<Mask, kMaxCells + 1> forcingBase_{};
+    std::array<int16_t, kMaxCells + 1> openCells_{};
     std::array<int16_t, kMaxCells> forcingCells_{};
     std::array<Mask, kMaxCells> forcingValues_{};
     // While a later trial runs: each running cell's value (0 for others), how many running

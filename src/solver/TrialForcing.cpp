@@ -14,6 +14,12 @@ bool Sudoku::TryForcingCell() {
     Mask* const base = forcingBase_.data();
     std::memcpy(base, cand_.data(), bytes);
     const int32_t keptScore = solveScore_;
+    // The cells open on entry, in order: only they can be forced.
+    int openCount = 0;
+    for (int k = 1; k <= cellCount_; ++k) {
+        openCells_[openCount] = static_cast<int16_t>(k);
+        openCount += mask::HasSeveral(base[k]);
+    }
     // Trials propagate fully even in hint mode: a hint seen inside one trial means nothing,
     // only the forced cell's own record below may become the hint.
     hintCaptureSuspended_ = true;
@@ -47,12 +53,13 @@ bool Sudoku::TryForcingCell() {
             if (j == 1) {
                 PlaceValue(m);
                 // The tried cell itself takes another symbol in every later trial.
-                for (int k = 1; k <= cellCount_; ++k)
-                    if (k != m && mask::HasSeveral(base[k]) && !mask::HasSeveral(cand_[k])) {
-                        forcingCells_[alive] = static_cast<int16_t>(k);
-                        forcingValues_[alive] = cand_[k];
-                        ++alive;
-                    }
+                for (int o = 0; o < openCount; ++o) {
+                    const int k = openCells_[o];
+                    const unsigned v = cand_[k];
+                    forcingCells_[alive] = static_cast<int16_t>(k);
+                    forcingValues_[alive] = static_cast<Mask>(v);
+                    alive += (k != m) & !mask::HasSeveral(v);
+                }
             } else {
                 for (int a = 0; a < alive; ++a) watchedValue_[forcingCells_[a]] = forcingValues_[a];
                 watchedLeft_ = alive;
