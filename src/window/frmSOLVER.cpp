@@ -224,7 +224,7 @@ void frmSOLVER::ConnectControls() {
     connect(pop_.get(), &frmPop::mnuLevClicked, this, &frmSOLVER::mnuLev_Click);
     connect(pop_.get(), &frmPop::PopupClicked, this, [this](int k, bool) { Popup_Click(k); });
     connect(pop_.get(), &frmPop::mnuPrintThisClicked, this, &frmSOLVER::mnuPrintThis_Click);
-    connect(pop_.get(), &frmPop::ReafficherClicked, this, [this] { showNormal(); });
+    connect(pop_.get(), &frmPop::ReafficherClicked, this, &frmSOLVER::TasknookDelete);
     connect(pop_.get(), &frmPop::SiteClicked, this,
             [this] { OpenDocument(QString::fromUtf8(kMakerWebSite), this); });
     connect(pop_.get(), &frmPop::QuitterClicked, this, [this] { Quitter_Click(); });
@@ -292,10 +292,15 @@ QWidget* frmSOLVER::Curseur() const {
 
 bool frmSOLVER::Quitter_Click() {
     if (!ConfirmQuit(this, services_.dialogs, services_.settings)) return false;
-    // Back from wherever it was, so the next start shows the window.
-    services_.settings.SaveSetting(setting::Tasknook, 1);
+    TasknookDelete();
     emit QuitRequested();
     return true;
+}
+
+void frmSOLVER::TasknookDelete() {
+    // Shown again for good, so the next start shows the window too.
+    if (!isVisible() || isMinimized()) showNormal();
+    services_.settings.SaveSetting(setting::Tasknook, 1);
 }
 
 void frmSOLVER::PopupAtMouse(QMenu& menu) {
@@ -309,10 +314,9 @@ void frmSOLVER::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void frmSOLVER::changeEvent(QEvent* event) {
-    // Back to the normal state from minimised: the window is shown again for good.
     if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState &&
         isVisible())
-        services_.settings.SaveSetting(setting::Tasknook, 1);
+        TasknookDelete();
     QWidget::changeEvent(event);
 }
 

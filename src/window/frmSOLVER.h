@@ -83,6 +83,8 @@ public:
     const QString& LevLabelTag() const { return levLabelTag_; }
     const QString& FileFilter() const { return fileFilter_; }
 
+    // The window back on screen (from minimised or the notification area); remembered.
+    void TasknookDelete();
     // Quitting through the close button; true when the player said Yes.
     bool Quitter_Click();
 
