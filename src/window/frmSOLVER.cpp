@@ -61,10 +61,10 @@ Panel3D* MakePanel(QWidget* parent, int x, int y, int w, int h, Panel3D::Bevel b
 frmSOLVER::frmSOLVER(Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), services_(services), seam_(*this),
       model_(&seam_), creator_(model_, seam_, services.random) {
-    // 1. Interface texts: the defaults, then the language file beside the program.
+    // Interface texts first: the defaults, then the language file beside the program.
     const LanguageLoadResult texts = InitUiTexts(services_.programDir.toStdString());
-    // 2. The random source was seeded from the clock when it was made, at program start.
-    // 3. Caption; a second copy of the game ends here, before anything is built or shown.
+    // The random source was seeded from the clock when it was made, at program start.
+    // A second copy of the game ends here, before anything is built or shown.
     setWindowTitle(QString::fromUtf8(kProgramTitle));
     if (!services_.instanceLock.TryAcquire()) {
         refused_ = true;
@@ -84,29 +84,28 @@ frmSOLVER::frmSOLVER(Services& services, QWidget* parent)
     skins_ = new Skins(this, *pop_, services_.menus, services_.settings, services_.programDir);
     ConnectControls();
 
-    // 4-6. Transparency and stay-on-top. The notification-area icon, and starting hidden in
+    // Transparency and stay-on-top. The notification-area icon, and starting hidden in
     // it, come with the icon itself; until then the window always starts shown.
     ApplyTransparency(this, services_.settings);
     RendreVisible();
-    // 7. Background; 8. stored position.
+    // Background, then the stored position.
     AfficherFond();
     PlaceWindow();
-    // 9. Captions; 10. flags.
+    // Captions, then the flags.
     ApplyCaptions();
     model_.AllowGuessing = services_.settings.GetBool(setting::AideResol, false);
-    // 11. Player name.
     LoadPlayerName();
-    // 12. Level tables and the puzzle book.
+    // Level tables and the puzzle book.
     creator_.InitLevelLabels();
     creator_.InitCreator(services_.programDir.toStdString());
     CaptionLevelMenu();
-    // 13. (The print job's defaults are set up by the printing code when it is used.)
-    // 14.
+    // (The print job's defaults are set up by the printing code when it is used.)
+    // The right-button help waits until the player turns it on in this session.
     RightClickHelp = false;
-    // 15. The board for the stored size; the clock runs from here.
+    // The board for the stored size; the clock runs from here.
     model_.BlockSize = services_.settings.GetInt(setting::Griller, 0) != 0 ? 4 : 3;
     RepaintGrid();
-    // 16. The first puzzle of the stored level. A level edited out of range by hand means
+    // The first puzzle of the stored level. A level edited out of range by hand means
     // the first level rather than a puzzle nobody can have.
     int level = services_.settings.GetInt(setting::Level, 0);
     if (level < 0 || level >= kLevelCount) level = 0;
