@@ -78,7 +78,6 @@ public:
 
     // Test access: put a candidate string directly into a cell (SymbolSet characters only).
     void SetCandidates(int index, std::string_view symbols);
-    void SetHintMode(bool on) { hintMode_ = on; }
 
 private:
     friend struct SudokuTestAccess; // tests reach the placement engine directly
