@@ -107,10 +107,14 @@ void Sudoku::PlaceValue(int cell) {
             PushSingle(t);
             RecordStep(1, m < blockEnd ? Tag::Block : m < rowEnd ? Tag::Row : Tag::Column, t, 0);
             if (hintFound_) return;
+            if (trialTracking_ == TrialTracking::Off) continue;
+            if (trialTracking_ == TrialTracking::Noting) {
+                decidedInTrial_[t >> 6] |= uint64_t{1} << (t & 63);
+                continue;
+            }
             // A decided cell never changes again within the propagation, so a trial that has
             // contradicted every cell still in the running can stop here.
-            if (watchingTrial_ && watchedValue_[t] != 0 && watchedValue_[t] != c &&
-                --watchedLeft_ == 0) {
+            if (watchedValue_[t] != 0 && watchedValue_[t] != c && --watchedLeft_ == 0) {
                 trialSettled_ = true;
                 return;
             }

@@ -154,13 +154,15 @@ private:
 
     // Technique 8: the grid on entry, and the cells still in the running with their value.
     std::array<Mask, kMaxCells + 1> forcingBase_{};
-    std::array<int16_t, kMaxCells + 1> openCells_{};
     std::array<int16_t, kMaxCells> forcingCells_{};
     std::array<Mask, kMaxCells> forcingValues_{};
     // While a later trial runs: each running cell's value (0 for others), how many running
     // cells the trial has not yet contradicted, and whether it contradicted them all.
     std::array<Mask, kMaxCells + 1> watchedValue_{};
-    bool watchingTrial_ = false;
+    // The first trial notes every cell it decides; later trials watch the running cells.
+    enum class TrialTracking : uint8_t { Off, Noting, Watching };
+    TrialTracking trialTracking_ = TrialTracking::Off;
+    std::array<uint64_t, (kMaxCells + 1 + 63) / 64> decidedInTrial_{};
     int watchedLeft_ = 0;
     bool trialSettled_ = false;
 };

@@ -1,5 +1,6 @@
 // Technique 8: try every candidate of one undecided cell; a cell that ends up with the same
 // single symbol in every trial is forced to it.
+#include <bit>
 #include <cstring>
 
 #include "solver/MaskOps.h"
@@ -14,12 +15,6 @@ bool Sudoku::TryForcingCell() {
     Mask* const base = forcingBase_.data();
     std::memcpy(base, cand_.data(), bytes);
     const int32_t keptScore = solveScore_;
-    // The cells open on entry, in order: only they can be forced.
-    int openCount = 0;
-    for (int k = 1; k <= cellCount_; ++k) {
-        openCells_[openCount] = static_cast<int16_t>(k);
-        openCount += mask::HasSeveral(base[k]);
-    }
     // Trials propagate fully even in hint mode: a hint seen inside one trial means nothing,
     // only the forced cell's own record below may become the hint.
     hintCaptureSuspended_ = true;
@@ -51,21 +46,26 @@ bool Sudoku::TryForcingCell() {
             n = Count(cand_[m]);
             cand_[m] = mask::Nth(cand_[m], j);
             if (j == 1) {
+                // The cells this trial decides are exactly those open on entry and decided
+                // after it (a propagation never empties a cell). The tried cell itself is not
+                // among them: it takes another symbol in every later trial.
+                decidedInTrial_.fill(0);
+                trialTracking_ = TrialTracking::Noting;
                 PlaceValue(m);
-                // The tried cell itself takes another symbol in every later trial.
-                for (int o = 0; o < openCount; ++o) {
-                    const int k = openCells_[o];
-                    const unsigned v = cand_[k];
-                    forcingCells_[alive] = static_cast<int16_t>(k);
-                    forcingValues_[alive] = static_cast<Mask>(v);
-                    alive += (k != m) & !mask::HasSeveral(v);
-                }
+                trialTracking_ = TrialTracking::Off;
+                for (size_t w = 0; w < decidedInTrial_.size(); ++w)
+                    for (uint64_t bits = decidedInTrial_[w]; bits; bits &= bits - 1) {
+                        const int k = static_cast<int>(w * 64) + std::countr_zero(bits);
+                        forcingCells_[alive] = static_cast<int16_t>(k);
+                        forcingValues_[alive] = cand_[k];
+                        ++alive;
+                    }
             } else {
                 for (int a = 0; a < alive; ++a) watchedValue_[forcingCells_[a]] = forcingValues_[a];
                 watchedLeft_ = alive;
-                watchingTrial_ = true;
+                trialTracking_ = TrialTracking::Watching;
                 PlaceValue(m);
-                watchingTrial_ = false;
+                trialTracking_ = TrialTracking::Off;
                 for (int a = 0; a < alive; ++a) watchedValue_[forcingCells_[a]] = 0;
                 if (trialSettled_) {
                     // Stopped half-way: nothing left to compare, and the stack is dropped as
