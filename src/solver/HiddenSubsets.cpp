@@ -17,8 +17,8 @@ bool Sudoku::FindHiddenSubsets() {
 
 void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
     const int n = gridSize_;
-    // First count every symbol's cells with bit-sliced counters (bit s of countBit[b] is bit b
-    // of symbol s's count): only a symbol found in two to four cells can join a subset.
+    // First count every symbol's cells with bit-sliced counters (bit s of cB is bit B of
+    // symbol s's count): only a symbol found in two to four cells can join a subset.
     unsigned unit[kMaxGridSize];
     unsigned c0 = 0, c1 = 0, c2 = 0, c3 = 0, c4 = 0; // c4 saturates: sixteen or more
     for (int k = 0; k < n; ++k) {
@@ -30,17 +30,22 @@ void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
         c4 |= c3 & t2;
         c3 ^= t2;
     }
-    const unsigned countBit[5] = {c0, c1, c2, c3, c4};
-    const unsigned twoToFour =
-        ~countBit[3] & ~countBit[4] &
-        ((countBit[1] & ~countBit[2]) | (countBit[2] & ~countBit[1] & ~countBit[0]));
-    if (twoToFour == 0) return;
+    // Symbols found in exactly two, three and four cells. A group of size n needs n symbols
+    // of count n, so a size with fewer is skipped.
+    const unsigned few = ~c3 & ~c4;
+    unsigned exactly[5] = {0, 0, few & ~c0 & c1 & ~c2, few & c0 & c1 & ~c2, few & ~c0 & ~c1 & c2};
+    unsigned wanted = 0;
+    for (int size = 2; size <= 4; ++size) {
+        if (mask::Count(exactly[size]) < size) exactly[size] = 0;
+        wanted |= exactly[size];
+    }
+    if (wanted == 0) return;
 
     // Per such symbol, the unit positions whose candidates hold it, decided cells included. A
     // symbol's first cells in unit order are the lowest bits of this mask, so "same first
     // cell" is "same lowest bit" and "same first n cells" (with n cells in all) is "same mask".
     uint16_t where[kMaxGridSize] = {};
-    for (unsigned left = twoToFour; left; left &= left - 1) {
+    for (unsigned left = wanted; left; left &= left - 1) {
         const int s = mask::Index(left);
         uint16_t w = 0;
         for (int k = 0; k < n; ++k) w |= static_cast<uint16_t>(((unit[k] >> s) & 1u) << k);
@@ -52,9 +57,9 @@ void Sudoku::HiddenSubsetsInUnit(const int16_t* cells, bool& result) {
         int first[kMaxGridSize];    // first symbol of each group, in opening order
         Mask members[kMaxGridSize]; // symbols of each group
         int sizes[kMaxGridSize];
-        for (unsigned left = twoToFour; left; left &= left - 1) {
+        if (exactly[size] == 0) continue;
+        for (unsigned left = exactly[size]; left; left &= left - 1) {
             const int s = mask::Index(left);
-            if (mask::Count(where[s]) != size) continue;
             const uint16_t lowest = static_cast<uint16_t>(where[s] & (~where[s] + 1));
             int g = 0;
             while (g < groupCount && (where[first[g]] & (~where[first[g]] + 1)) != lowest) ++g;
