@@ -99,7 +99,7 @@ bool Sudoku::IsSolved() const {
     // Rows alone are not enough: a wrong guess can leave rows that are permutations while a
     // column or block repeats a symbol, and that grid must not pass as the solution.
     for (int i = 1; i <= cellCount_; ++i)
-        if (mask::Count(cand_[i]) != 1) return false;
+        if (!mask::IsSingle(cand_[i])) return false;
     for (int u = 0; u < gridSize_; ++u) {
         Mask row = 0, column = 0, block = 0;
         for (int p = 0; p < gridSize_; ++p) {

@@ -22,7 +22,7 @@ bool Sudoku::ReduceLinesToBlocks() {
             Mask groupOr[4] = {0, 0, 0, 0};
             for (int k = 0; k < n; ++k) {
                 const Mask m = cand_[line[k]];
-                if (Count(m) > 1) groupOr[k / b] |= m;
+                if (mask::HasSeveral(m)) groupOr[k / b] |= m;
             }
             Mask confined[4];
             for (int g = 0; g < b; ++g) {
@@ -52,7 +52,7 @@ bool Sudoku::ReduceLinesToBlocks() {
                         announced = true;
                     }
                     cand_[c] = static_cast<Mask>(cand_[c] & ~d);
-                    if (Count(cand_[c]) == 1) {
+                    if (mask::IsSingle(cand_[c])) {
                         RecordStep(3, Tag::None, c, 0);
                         if (hintFound_) return true;
                         PlaceValue(c);
@@ -75,7 +75,7 @@ bool Sudoku::ReduceBlocksToLines() {
         for (int j = 0; j < n; ++j) {
             const int e = unitCells_[1][i][j];
             const Mask m = cand_[e];
-            if (Count(m) < 2) continue;
+            if (!mask::HasSeveral(m)) continue;
             const Mask rowBit = static_cast<Mask>(1u << RowOf(e));
             const Mask columnBit = static_cast<Mask>(1u << ColumnOf(e));
             for (Mask left = m; left; left &= static_cast<Mask>(left - 1)) {
@@ -97,14 +97,14 @@ bool Sudoku::BlockToLine(int i, bool rows, const Mask* record, bool& result) {
     const int ownGroup = rows ? i % b : i / b;
     const Tag tag = rows ? Tag::Row : Tag::Column;
     for (int s = 0; s < n; ++s) {
-        if (Count(record[s]) != 1) continue;
+        if (!mask::IsSingle(record[s])) continue;
         const int line = std::countr_zero(static_cast<unsigned>(record[s]));
         const Mask symbol = static_cast<Mask>(1u << s);
         bool announced = false;
         for (int l = 0; l < n; ++l) {
             if (l / b == ownGroup) continue;
             const int cell = rows ? unitCells_[0][line][l] : unitCells_[0][l][line];
-            if (Count(cand_[cell]) <= 1 || !(cand_[cell] & symbol)) continue;
+            if (!mask::HasSeveral(cand_[cell]) || !(cand_[cell] & symbol)) continue;
             NoteStep();
             if (!announced) {
                 RecordStep(4, tag, unitCells_[1][i][0], 0);
@@ -113,7 +113,7 @@ bool Sudoku::BlockToLine(int i, bool rows, const Mask* record, bool& result) {
             }
             cand_[cell] = static_cast<Mask>(cand_[cell] & ~symbol);
             RecordStep(4, Tag::None, cell, 0);
-            if (Count(cand_[cell]) == 1) {
+            if (mask::IsSingle(cand_[cell])) {
                 if (hintFound_) return true;
                 PlaceValue(cell);
             }

@@ -12,7 +12,7 @@ using mask::Count;
 void Sudoku::SeedGivens() {
     currentMethod_ = 1;
     for (int i = 1; i <= cellCount_; ++i) {
-        if (cellValueLength_[i] != 1 || Count(cand_[i]) <= 1) continue;
+        if (cellValueLength_[i] != 1 || !mask::HasSeveral(cand_[i])) continue;
         const Mask given = SymbolMask(cellValue_[i]);
         cand_[i] = given;
         if (given != 0) {
@@ -33,7 +33,7 @@ void Sudoku::RemoveCandidate(int target, int source) {
     const Mask s = cand_[source];
     Mask t = cand_[target];
     Mask removed;
-    if (Count(s) == 1) {
+    if (mask::IsSingle(s)) {
         if (!(t & s)) return;
         removed = s;
     } else if (s == 0) {
@@ -51,7 +51,7 @@ void Sudoku::RemoveCandidate(int target, int source) {
     }
     t = static_cast<Mask>(t & ~removed);
     cand_[target] = t;
-    if (Count(t) == 1) PushSingle(target);
+    if (mask::IsSingle(t)) PushSingle(target);
 }
 
 void Sudoku::PlaceValue(int cell) {

@@ -98,7 +98,7 @@ bool Sudoku::NakedPairsInUnit(const int16_t* cells, Tag tag, bool& result) {
                     cand_[c] = static_cast<Mask>(cand_[c] & ~f);
                     result = true;
                     RecordStep(7, Tag::None, c, 0);
-                    if (Count(cand_[c]) == 1) {
+                    if (mask::IsSingle(cand_[c])) {
                         if (hintFound_) return true;
                         PlaceValue(c);
                     }

@@ -13,7 +13,7 @@ void Sudoku::CaptureIfQualifies(int kind, Tag tag, int cell, Mask symbol) {
     const bool tagged = tag != Tag::None;
     if (cell < 1 || cell > cellCount_ || cellValueLength_[cell] != 0) return;
     const Mask current = cand_[cell];
-    const bool single = mask::Count(current) == 1;
+    const bool single = mask::IsSingle(current);
     switch (kind) {
     case 1:
         if (tagged) CaptureHint(cell, current, false, kind);

@@ -36,7 +36,7 @@ bool Sudoku::TryForcingCell() {
         int alive = 0;
         for (;;) {
             // Decided and emptied cells have nothing to try.
-            while (Count(cand_[m]) < 2) {
+            while (!mask::HasSeveral(cand_[m])) {
                 if (++m > cellCount_) {
                     solveScore_ = keptScore;
                     hintCaptureSuspended_ = false;
