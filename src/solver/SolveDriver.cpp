@@ -40,8 +40,12 @@ bool Sudoku::Solve(bool keepStatusPanel) {
     int p = 1; // next guess cell
     int k = 0; // candidates of that cell already tried
     bool snapshotTaken = false;
+    bool stoppedForHint = false;
     for (;;) {
-        if (hintMode_ && hintFound_) goto tidy; // the hint solve keeps its technique number
+        if (hintMode_ && hintFound_) {
+            stoppedForHint = true; // the hint solve keeps its technique number
+            break;
+        }
         if (IsSolved()) {
             solved = true;
             break;
@@ -77,12 +81,13 @@ bool Sudoku::Solve(bool keepStatusPanel) {
         }
         // Past the last cell: the next pass finds p beyond the grid and ends the solve.
     }
-    currentMethod_ = 0;
-    // Every guess was tried and none solved the grid: back to where the techniques got stuck.
-    // A last guess that does solve it keeps its solution.
-    if (p == cellCount_ + 1 && !solved) RestoreState();
+    if (!stoppedForHint) {
+        currentMethod_ = 0;
+        // Every guess was tried and none solved the grid: back to where the techniques got
+        // stuck. A last guess that does solve it keeps its solution.
+        if (p == cellCount_ + 1 && !solved) RestoreState();
+    }
 
-tidy:
     if (!keepStatusPanel && seam_) {
         seam_->HideStatus();
         seam_->PumpMessages();
