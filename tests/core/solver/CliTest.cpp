@@ -1,6 +1,8 @@
 // sv-cli's commands on string streams: the exact output contract other tools parse.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 
 #include "cli/Command.h"
@@ -80,6 +82,10 @@ struct LineCase {
     std::string line;
     int blockSize; // 0: rejected
 };
+
+std::ostream& operator<<(std::ostream& os, const LineCase& c) {
+    return os << c.name;
+}
 
 class PuzzleLineTest : public ::testing::TestWithParam<LineCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "SolverTestSupport.h"
 
 namespace {
@@ -9,6 +11,11 @@ using sv::Sudoku;
 struct UnitCase {
     int blockSize, unit, position, kind, cell;
 };
+
+std::ostream& operator<<(std::ostream& os, const UnitCase& c) {
+    return os << "block " << c.blockSize << " unit " << c.unit << " position " << c.position
+              << " kind " << c.kind;
+}
 
 class UnitCellsTest : public ::testing::TestWithParam<UnitCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "creator/SeedSolutions.h"
 #include "LiteralSolver.h"
 #include "SolverTestSupport.h"
@@ -29,6 +31,11 @@ struct BlankCase {
     const char* hint;
     const char* text;
 };
+
+std::ostream& operator<<(std::ostream& os, const BlankCase& c) {
+    return os << "cell " << c.cell << " of a " << c.blockSize * c.blockSize << "x"
+              << c.blockSize * c.blockSize << " grid";
+}
 
 class OneBlankCellTest : public HintTest, public ::testing::WithParamInterface<BlankCase> {};
 

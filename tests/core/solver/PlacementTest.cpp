@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "SolverTestSupport.h"
 
 namespace {
@@ -49,6 +51,10 @@ struct RemoveCase {
     const char* result;
     bool pushed;
 };
+
+std::ostream& operator<<(std::ostream& os, const RemoveCase& c) {
+    return os << '"' << c.target << "\" minus \"" << c.source << '"';
+}
 
 class RemoveCandidateTest : public ::testing::TestWithParam<RemoveCase> {};
 

@@ -2,6 +2,8 @@
 // against the rules and the givens, the trail's invariants, and guessing.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "creator/SeedSolutions.h"
 #include "LiteralSolver.h"
 #include "SolverTestSupport.h"
@@ -14,6 +16,10 @@ struct SetCase {
     const char* file;
     size_t limit; // puzzles taken from the file
 };
+
+std::ostream& operator<<(std::ostream& os, const SetCase& c) {
+    return os << c.file;
+}
 
 std::string Name(const ::testing::TestParamInfo<SetCase>& info) {
     std::string n = info.param.file;

@@ -2,6 +2,8 @@
 // with a few cells narrowed so that exactly one pattern is present.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "SolverTestSupport.h"
 
 namespace {
@@ -124,6 +126,10 @@ struct SquareCase {
     int r1, r2, c1, c2;
     bool found;
 };
+
+std::ostream& operator<<(std::ostream& os, const SquareCase& c) {
+    return os << c.name;
+}
 
 class SquaresTest : public TechniqueTest, public ::testing::WithParamInterface<SquareCase> {};
 
