@@ -27,7 +27,7 @@ int RunSolve(CommandContext& context) {
             LoadPuzzle(sudoku, puzzle);
             sudoku.AllowGuessing = guessing;
             const bool solved = sudoku.Solve(false);
-            candidates = "[";
+            candidates.assign(1, '[');
             for (int i = 1; i <= sudoku.CellCount(); ++i) {
                 if (i > 1) candidates += ", ";
                 candidates += JsonString(sudoku.CandidateStrings(i));

@@ -4,13 +4,13 @@
 
 #include "settings/SettingsStore.h"
 #include "settings/Twips.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/Dialogs.h"
 
 namespace sv {
 
 QString ConfirmQuitText() {
-    return QString::fromStdString(UiText[82]) + ' ' + kProgramTitle + " ?";
+    return Ui(82) + ' ' + kProgramTitle + " ?";
 }
 
 bool ConfirmQuit(QWidget* mainWindow, Dialogs& dialogs, SettingsStore& store) {

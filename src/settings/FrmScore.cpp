@@ -10,7 +10,7 @@
 #include "controls/Panel3D.h"
 #include "settings/Scores.h"
 #include "settings/SettingsStore.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/WindowServices.h"
 
 namespace sv {
@@ -103,11 +103,10 @@ FrmScore::FrmScore(QWidget* mainWindow, const SettingsStore& store, const QStrin
     // Load: stay-on-top, place over the main window, its icon and transparency; then the texts
     // and the list.
     PrepareOverMainWindow(this, mainWindow, store);
-    const QString title =
-        QString::fromStdString(UiText[81]) + QStringLiteral(" (") + levelCaption + ')';
+    const QString title = Ui(81) + QStringLiteral(" (") + levelCaption + ')';
     meHaut->SetCaption(title);
     setWindowTitle(title);
-    quitter->setToolTip(QString::fromStdString(UiText[70]));
+    quitter->setToolTip(Ui(70));
     LireScore(scoreFolder, level);
 }
 

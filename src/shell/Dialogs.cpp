@@ -30,6 +30,8 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
         return QMessageBox::Warning;
     case MessageIcon::Question:
         return QMessageBox::Question;
+    case MessageIcon::NoIcon:
+        return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }

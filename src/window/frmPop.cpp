@@ -5,15 +5,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 
 namespace sv {
 
 namespace {
-
-QString Text(int index) {
-    return QString::fromStdString(UiText[index]);
-}
 
 // An action's caption shows "&" as a shortcut mark; names from the disk are shown as they are.
 QString Literal(QString caption) {
@@ -136,17 +132,17 @@ void frmPop::BuildMenus() {
 void frmPop::Load(const MenuInstaller& installGraphicalMenus) {
     const QString title = QString::fromLatin1(kProgramTitle);
     // The pictures are keyed by the captions, so they follow a language file's wording.
-    Reafficher->setText(Text(76) + ' ' + title);
+    Reafficher->setText(Ui(76) + ' ' + title);
     I[0] = {Reafficher->text(), DrawPicture(TrayPicture::Reafficher)};
-    mnuAide->setText(Text(0) + ' ' + title);
+    mnuAide->setText(Ui(0) + ' ' + title);
     I[1] = {mnuAide->text(), DrawPicture(TrayPicture::Aide)};
-    Quitter->setText(Text(77) + ' ' + title);
+    Quitter->setText(Ui(77) + ' ' + title);
     I[2] = {Quitter->text(), DrawPicture(TrayPicture::Quitter)};
-    Site->setText(Text(92));
+    Site->setText(Ui(92));
     I[3] = {Site->text(), DrawPicture(TrayPicture::Site)};
     installGraphicalMenus(*this);
-    mnuPrintThis->setText(Text(61));
-    mnuPrintBook->setText(Text(62));
+    mnuPrintThis->setText(Ui(61));
+    mnuPrintBook->setText(Ui(62));
 }
 
 QIcon frmPop::PictureFor(const QString& caption) const {

@@ -21,7 +21,7 @@
 #include "settings/LanguageFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/Twips.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowServices.h"
 #include "window/BoardView.h"
@@ -39,10 +39,6 @@ constexpr int kWindowHeight = 582;
 constexpr int kButtonWidth = 121;
 constexpr int kButtonHeight = 53;
 constexpr int kTickMs = 500;
-
-QString Ui(int index) {
-    return QString::fromStdString(UiText[index]);
-}
 
 isButton* MakeButton(QWidget* parent, int x, int y, int w, int h) {
     auto* b = new isButton(parent);
@@ -65,15 +61,14 @@ frmSOLVER::frmSOLVER(Services& services, QWidget* parent)
     const LanguageLoadResult texts = InitUiTexts(services_.programDir.toStdString());
     // The random source was seeded from the clock when it was made, at program start.
     // A second copy of the game ends here, before anything is built or shown.
-    setWindowTitle(QString::fromUtf8(kProgramTitle));
+    setWindowTitle(ProgramTitle());
     if (!services_.instanceLock.TryAcquire()) {
         refused_ = true;
         return;
     }
     if (!texts.ok()) {
         startupError_ = QString::fromStdString(texts.Message());
-        services_.dialogs.Message(nullptr, startupError_, QString::fromUtf8(kProgramTitle),
-                                  MessageIcon::Critical);
+        services_.dialogs.Message(nullptr, startupError_, ProgramTitle(), MessageIcon::Critical);
         return;
     }
     setFixedSize(kWindowWidth, kWindowHeight);
@@ -264,8 +259,7 @@ void frmSOLVER::ApplyCaptions() {
     Minimiser_->setToolTip(Ui(71));
     BtnUrl_->setToolTip(Ui(92));
     BtnUrl_->SetCaption(Ui(92));
-    fileFilter_ =
-        Ui(64) + QLatin1Char(' ') + QString::fromUtf8(kProgramTitle) + QStringLiteral("|*.suf");
+    fileFilter_ = Ui(64) + QLatin1Char(' ') + ProgramTitle() + QStringLiteral("|*.suf");
 }
 
 void frmSOLVER::CaptionLevelMenu() {

@@ -7,7 +7,7 @@
 #include "settings/FrmScore.h"
 #include "settings/Scores.h"
 #include "settings/SettingsStore.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/Dialogs.h"
 #include "window/frmSOLVER.h"
 #include "window/GameClock.h"
@@ -62,7 +62,7 @@ void frmSOLVER::CheckGameOver() {
     Timer2_Timer(); // the time at this very moment, not at the last tick
     StopClock();
     SaveScore();
-    services_.dialogs.Message(this, QStringLiteral("Bravo ..."), QString::fromUtf8(kProgramTitle),
+    services_.dialogs.Message(this, QStringLiteral("Bravo ..."), ProgramTitle(),
                               MessageIcon::Information);
     ShowScores();
 }

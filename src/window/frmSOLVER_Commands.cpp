@@ -7,7 +7,7 @@
 #include "controls/Panel3D.h"
 #include "controls/XP_ProgressBar.h"
 #include "settings/SettingsStore.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/Dialogs.h"
 #include "window/BoardView.h"
 #include "window/frmPop.h"
@@ -15,15 +15,6 @@
 #include "window/GameClock.h"
 
 namespace sv {
-
-namespace {
-QString Ui(int index) {
-    return QString::fromStdString(UiText[index]);
-}
-QString Title() {
-    return QString::fromUtf8(kProgramTitle);
-}
-} // namespace
 
 void frmSOLVER::RepaintGrid() {
     board_.Resize(model_.BlockSize);
@@ -157,7 +148,7 @@ void frmSOLVER::cmdSOLVE_Click() {
         CheckGameOver();
         if (!GridComplete) {
             m += model_.AllowGuessing ? Ui(41) : Ui(40) + QStringLiteral(" : ") + Ui(3);
-            services_.dialogs.Message(this, m, Title(), MessageIcon::Information);
+            services_.dialogs.Message(this, m, ProgramTitle(), MessageIcon::Information);
         }
     }
     for (int k = 1; k <= board_.CellCount(); ++k) {
@@ -197,7 +188,7 @@ void frmSOLVER::btnHint_Click() {
 
 void frmSOLVER::mnuPrintThis_Click() {
     if (!HasData()) {
-        services_.dialogs.Message(this, Ui(9), Title(), MessageIcon::NoIcon);
+        services_.dialogs.Message(this, Ui(9), ProgramTitle(), MessageIcon::NoIcon);
         return;
     }
     // Printing the board is done by the printing code once it is part of the game.

@@ -3,7 +3,7 @@
 #include <QMenu>
 
 #include "controls/isButton.h"
-#include "settings/UiText.h"
+#include "settings/UiTextQt.h"
 #include "shell/Dialogs.h"
 #include "window/BoardView.h"
 #include "window/frmPop.h"
@@ -13,12 +13,6 @@
 namespace sv {
 
 namespace {
-QString Ui(int index) {
-    return QString::fromStdString(UiText[index]);
-}
-QString Title() {
-    return QString::fromUtf8(kProgramTitle);
-}
 
 bool ToBoardKey(int key, BoardKey& out) {
     switch (key) {
@@ -82,7 +76,7 @@ void frmSOLVER::CheckCellEntry(int index) {
     } else if (!text.empty() && board_.CellCandidates(index).find(text) == std::string::npos) {
         const QString m = Ui(37) + QLatin1Char(' ') + QString::fromStdString(text) +
                           QLatin1Char(' ') + Ui(38) + QStringLiteral("\r\n");
-        services_.dialogs.Message(this, m, Title(), MessageIcon::Information);
+        services_.dialogs.Message(this, m, ProgramTitle(), MessageIcon::Information);
         board_.SetText(index, {});
         return;
     }
@@ -120,7 +114,7 @@ void frmSOLVER::txtCELL_MouseUp(int index, Qt::MouseButton button, const QPoint&
     const std::string cand = board_.CellCandidates(index);
     pop_->ResetPopup();
     if (cand.empty()) {
-        services_.dialogs.Message(this, Ui(42) + QStringLiteral("\r\n") + Ui(43), Title(),
+        services_.dialogs.Message(this, Ui(42) + QStringLiteral("\r\n") + Ui(43), ProgramTitle(),
                                   MessageIcon::NoIcon);
         return;
     }

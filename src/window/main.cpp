@@ -1,7 +1,10 @@
 // The game: one main window over the real seams. `--measure-startup` prints how long it took
 // from process start to the first playable board on screen, and the memory in use, then quits.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include "creator/Random.h"
 #include "settings/SettingsStore.h"
@@ -15,6 +18,12 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The standard buttons of message boxes (Yes/No, OK, Cancel) speak the desktop's language,
+    // as every other program on it does; our own texts come from the language file.
+    QTranslator standardButtons;
+    if (standardButtons.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&standardButtons);
     const QStringList args = QApplication::arguments();
     const bool measure = args.contains(QStringLiteral("--measure-startup"));
     const int rebuilds = sv::RebuildCountArgument(args);

@@ -69,7 +69,9 @@ TEST_P(RemoveCandidateTest, RemovesByWholeStringSearch) {
     SudokuTestAccess::RemoveCandidate(s, 10, 20);
     EXPECT_EQ(s.CandidateStrings(10), c.result);
     EXPECT_EQ(SudokuTestAccess::PendingCount(s), c.pushed ? 1 : 0);
-    if (c.pushed) EXPECT_EQ(SudokuTestAccess::PendingTop(s), 10);
+    if (c.pushed) {
+        EXPECT_EQ(SudokuTestAccess::PendingTop(s), 10);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -84,7 +84,9 @@ TEST_P(SolveSetTest, MatchesTheStringTwinAndSolvesValidly) {
             EXPECT_EQ(s.CurrentMethod(), 0);
             EXPECT_TRUE(svtest::TrailHasNoRepeat(s.MethodTrail())) << s.MethodTrail();
             EXPECT_EQ(s.MethodTrail().substr(0, 1), "1");
-            if (solved) EXPECT_TRUE(svtest::IsValidSolutionOf(svtest::SolvedGrid(s), p));
+            if (solved) {
+                EXPECT_TRUE(svtest::IsValidSolutionOf(svtest::SolvedGrid(s), p));
+            }
         }
     }
 }
