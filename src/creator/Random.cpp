@@ -19,7 +19,9 @@ ClockSeededRandom::ClockSeededRandom()
           std::chrono::high_resolution_clock::now().time_since_epoch().count())) {}
 
 int DrawPosition(RandomSource& random, int count) {
-    int position = static_cast<int>(random.Next() * count) + 1;
+    // The 1 is added before the integer part is taken: just below a multiple of 1/count the
+    // sum can round up to the next whole number, and every draw must match that rule exactly.
+    int position = static_cast<int>(random.Next() * count + 1.0);
     return position > count ? count : position;
 }
 

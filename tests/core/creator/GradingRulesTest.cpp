@@ -63,6 +63,25 @@ TEST(Grading, TechniqueWeights) {
     for (size_t i = 0; i < trail.size(); ++i) EXPECT_EQ(TechniqueWeight(trail[i]), expected[i]);
 }
 
+TEST(Random, PositionsAddTheOneBeforeTakingTheIntegerPart) {
+    // Just below k / count, rand * count + 1 rounds up to k + 1: the position is k + 1, not k.
+    struct Case {
+        double rand;
+        int count;
+        int expected;
+    };
+    for (const Case c : {Case{0.0, 81, 1},
+                         {0.5, 81, 41},
+                         {0x1.fffffffffffffp-2, 16, 9},
+                         {0x1.fffffffffffffp-5, 16, 2},
+                         {0x1.fffffffffffffp-2, 256, 129},
+                         {0x1.fffffffffffffp-1, 1, 1},
+                         {0x1.fffffffffffffp-1, 16, 16}}) {
+        test::ScriptedRandom random({c.rand});
+        EXPECT_EQ(DrawPosition(random, c.count), c.expected) << c.rand << " x " << c.count;
+    }
+}
+
 bool IsValidSolution(const std::string& grid, int blockSize) {
     return CountSolutions(grid, blockSize) == 1 && grid.find('0') == std::string::npos;
 }
