@@ -134,6 +134,39 @@ TEST_F(CreatorTest, GeneratedPuzzlesHaveOneSolutionAtEveryLevel) {
     }
 }
 
+// Plays a few fixed numbers first, then a seeded stream.
+class PrefixedRandom : public RandomSource {
+public:
+    PrefixedRandom(std::vector<double> prefix, uint64_t seed)
+        : prefix_(std::move(prefix)), rest_(seed) {}
+    double Next() override { return next_ < prefix_.size() ? prefix_[next_++] : rest_.Next(); }
+
+private:
+    std::vector<double> prefix_;
+    size_t next_ = 0;
+    SeededRandom rest_;
+};
+
+TEST_F(CreatorTest, SeedIndexRoundsHalvesToEvenAndRedrawsTen) {
+    struct Case {
+        std::vector<double> first;
+        int seedIndex;
+    };
+    const Case cases[] = {
+        {{0.05}, 0}, {{0.15}, 2}, {{0.25}, 2}, {{0.35}, 4}, {{0.96, 0.94}, 9}, {{0.999, 0.0}, 0},
+    };
+    for (const auto& c : cases) {
+        PrefixedRandom draws(c.first, 3);
+        Creator generator{model, seam, draws};
+        const std::string puzzle = generator.GeneratePuzzle(0);
+        const std::string_view seed = kSeedSolutions9[c.seedIndex];
+        for (size_t i = 0; i < puzzle.size(); ++i)
+            if (puzzle[i] != '0') {
+                ASSERT_EQ(puzzle[i], seed[i]) << c.first[0] << " cell " << i;
+            }
+    }
+}
+
 TEST_F(CreatorTest, SaveTakesTheFirstFreeKeyAndNeverReplacesAnEntry) {
     // Keys edited by hand to 1, 2, 4: count + 1 is taken.
     const std::string original = "[3Easy]\r\n1=AAA\r\n2=BBB\r\n4=DDD\r\n";
