@@ -65,6 +65,7 @@ void Skins::AfficherFond() {
     }
     currentColour_ = FromBgr(store_.GetInt(setting::Couleur, kDefaultCouleur));
     currentPicture_.clear();
+    picture_ = QPixmap();
     Paint();
 }
 

@@ -229,6 +229,27 @@ private slots:
         QCOMPARE(shot.pixelColor(250, 150), farAway);
     }
 
+    // The options switch a skinned window to a plain colour: the skin must go.
+    void colourModeRemovesTheShownSkin() {
+        QDir().mkpath(Skins());
+        SavePicture(Skins() + "/Fond_Zadude_G.png", Qt::green);
+        SettingsStore store(program_.filePath("store.ini"));
+        store.SaveSetting(setting::Skin, "Fond_Zadude_G.png");
+        QWidget window;
+        window.resize(300, 200);
+        frmPop pop;
+        RecordingMenus menus;
+        sv::Skins skins(&window, pop, menus, store, program_.path());
+        skins.AfficherFond();
+        QCOMPARE(window.grab().toImage().pixelColor(5, 5), QColor(Qt::green));
+
+        store.SaveSetting(setting::EtatColor, 1);
+        store.SaveSetting(setting::Couleur, 255);
+        skins.AfficherFond();
+        QCOMPARE(window.grab().toImage().pixelColor(5, 5), QColor(Qt::red));
+        QCOMPARE(skins.CurrentPicture(), QString());
+    }
+
     void shippedPicturesAreReadable() {
         const QString data = QStringLiteral(SV_SOURCE_DIR) + "/data";
         QImageReader icon(data + "/me.ico");
