@@ -1,5 +1,7 @@
 // The game commands: create, level label, reset, clear, solve, hint, print; and the board
 // changes they share (building the cells, emptying the board, enabling the buttons).
+#include <algorithm>
+#include <array>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -48,8 +50,14 @@ void frmSOLVER::GetAllRCPos() {
 }
 
 void frmSOLVER::EnableBoutons(bool on) {
-    for (isButton* b : {BtnSave_, btnHint_, cmdSOLVE_, cmdCLEAR_, btnReset_, btnPrint_})
-        b->setEnabled(on);
+    const std::array<isButton*, 6> buttons{BtnSave_,  btnHint_,  cmdSOLVE_,
+                                           cmdCLEAR_, btnReset_, btnPrint_};
+    // A button that loses the focus by being disabled hands it down the tab chain, to the name
+    // box: the player's next key would then rename them. "Créer" is the next step anyway.
+    if (!on &&
+        std::any_of(buttons.begin(), buttons.end(), [](isButton* b) { return b->hasFocus(); }))
+        BtnCreate_->setFocus();
+    for (isButton* b : buttons) b->setEnabled(on);
 }
 
 void frmSOLVER::mnuLev_Click(int level) {

@@ -1,5 +1,6 @@
 // Playing a board: typed symbols and their check, arrows and Delete, the right-button menu,
 // and the game commands with their effect on board, buttons, clock and selection.
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -347,6 +348,11 @@ void PlayTest::resetThenClear() {
          {w.BtnSave(), w.btnHint(), w.cmdSOLVE(), w.cmdCLEAR(), w.btnReset(), w.btnPrint()})
         QVERIFY(!b->isEnabled());
     QVERIFY(w.BtnCreate()->isEnabled());
+    // The focus leaves the button it disabled, but not for the name box: a key typed next
+    // must not rename the player.
+    QVERIFY(QApplication::focusWidget() != w.NomJoueur());
+    QTest::keyClicks(QApplication::focusWidget(), "5");
+    QCOMPARE(w.NomJoueur()->text(), QStringLiteral("tester"));
     QVERIFY(!w.ClockRuns());
     QCOMPARE(w.lTemps()->Caption(), QStringLiteral("00:00"));
     w.mnuPrintThis_Click();
