@@ -16,12 +16,18 @@ inline int Count(unsigned m) {
 }
 
 // Length 1: exactly one symbol.
-inline bool IsSingle(unsigned m) { return m != 0 && (m & (m - 1)) == 0; }
+inline bool IsSingle(unsigned m) {
+    return m != 0 && (m & (m - 1)) == 0;
+}
 
 // Length greater than 1.
-inline bool HasSeveral(unsigned m) { return (m & (m - 1)) != 0; }
+inline bool HasSeveral(unsigned m) {
+    return (m & (m - 1)) != 0;
+}
 
-inline uint16_t Lowest(uint16_t m) { return static_cast<uint16_t>(m & (~m + 1)); }
+inline uint16_t Lowest(uint16_t m) {
+    return static_cast<uint16_t>(m & (~m + 1));
+}
 
 // The k-th (1-based) symbol of m as a one-symbol mask.
 inline uint16_t Nth(uint16_t m, int k) {
@@ -29,6 +35,8 @@ inline uint16_t Nth(uint16_t m, int k) {
     return Lowest(m);
 }
 
-inline int Index(unsigned m) { return std::countr_zero(m); }
+inline int Index(unsigned m) {
+    return std::countr_zero(m);
+}
 
 } // namespace sv::mask
