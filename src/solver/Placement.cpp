@@ -55,10 +55,7 @@ void Sudoku::RemoveCandidate(int target, int source) {
 }
 
 void Sudoku::PlaceValue(int cell) {
-    if (lastNotedMethod_ != 99) {
-        lastNotedMethod_ = 99;
-        NoteMethod();
-    }
+    NotePlacement();
     RecordStep(1, Tag::None, cell, 0);
     if (hintFound_) return;
 

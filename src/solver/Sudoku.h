@@ -89,6 +89,13 @@ private:
                                               {80, 80}, {50, 50}, {0, 50},  {200, 200}};
 
     void PlaceValue(int cell);
+    // The trail mark every placement starts with.
+    void NotePlacement() {
+        if (lastNotedMethod_ != 99) {
+            lastNotedMethod_ = 99;
+            NoteMethod();
+        }
+    }
     void RemoveCandidate(int target, int source);
     void NoteMethod();
     void NoteStep();

@@ -29,11 +29,47 @@ bool Sudoku::TryForcingCell() {
     // strikes out those it contradicts. Once none is left the cell being tried can force
     // nothing, and its remaining trials would change nothing observable (they restore the
     // candidates and the score, and only a call's very first placement can touch the trail).
+    //
+    // Most trials decide nothing: a trial's propagation starts only where the tried symbol
+    // leaves a peer with one candidate, i.e. at a peer holding exactly that symbol and one
+    // other. Per unit, the symbols of its two-candidate cells seen once and more than once
+    // tell, without running it, whether a trial can start; the grid is the entry grid for
+    // every trial, so they are counted once per call.
+    Mask pairOnce[3][kMaxGridSize], pairTwice[3][kMaxGridSize];
+    for (int u = 0; u < gridSize_; ++u) {
+        const int16_t* units[3] = {unitCells_[0][u].data(), columnCells_[u].data(),
+                                   unitCells_[1][u].data()};
+        for (int kind = 0; kind < 3; ++kind) {
+            Mask once = 0, twice = 0;
+            for (int k = 0; k < gridSize_; ++k) {
+                const unsigned c = cand_[units[kind][k]];
+                const Mask pair = Count(c) == 2 ? static_cast<Mask>(c) : 0;
+                twice |= static_cast<Mask>(once & pair);
+                once |= pair;
+            }
+            pairOnce[kind][u] = once;
+            pairTwice[kind][u] = twice;
+        }
+    }
+    // The symbols of `cell` whose trial decides at least one peer (a pair cell must not count
+    // its own symbols).
+    auto fruitfulSymbols = [&](int cell) {
+        const Mask c = cand_[cell];
+        const bool pair = Count(c) == 2;
+        const int units[3] = {RowOf(cell), ColumnOf(cell), BlockOf(cell)};
+        Mask others = 0;
+        for (int kind = 0; kind < 3; ++kind)
+            others |= pairTwice[kind][units[kind]] | (pair ? 0 : pairOnce[kind][units[kind]]);
+        return static_cast<Mask>(c & others);
+    };
+
     int m = 1;
     for (;;) {
         int j = 1;
         int n = 0;
         int alive = 0;
+        Mask fruitful = 0;
+        bool touched = false;
         for (;;) {
             // Decided and emptied cells have nothing to try.
             while (!mask::HasSeveral(cand_[m])) {
@@ -44,7 +80,18 @@ bool Sudoku::TryForcingCell() {
                 }
             }
             n = Count(cand_[m]);
-            cand_[m] = mask::Nth(cand_[m], j);
+            if (j == 1) fruitful = fruitfulSymbols(m);
+            const Mask tried = mask::Nth(cand_[m], j);
+            if (!(tried & fruitful)) {
+                // Decides nothing, so no cell can agree across the trials and this cell is
+                // done. Of the trial only its placement's trail mark would outlive the restore.
+                NotePlacement();
+                alive = 0;
+                ++m;
+                break;
+            }
+            touched = true;
+            cand_[m] = tried;
             if (j == 1) {
                 // The cells this trial decides are exactly those open on entry and decided
                 // after it (a propagation never empties a cell). The tried cell itself is not
@@ -93,7 +140,7 @@ bool Sudoku::TryForcingCell() {
         }
 
         hintFound_ = false;
-        restore();
+        if (touched) restore();
         // The first qualifying cell decides, even when its string is empty (a contradiction
         // in every trial), in which case this cell forces nothing.
         if (alive == 0 || forcingValues_[0] == 0) {
