@@ -30,11 +30,11 @@ bool Sudoku::TryForcingCell() {
     // nothing, and its remaining trials would change nothing observable (they restore the
     // candidates and the score, and only a call's very first placement can touch the trail).
     //
-    // Most trials decide nothing: a trial's propagation starts only where the tried symbol
-    // leaves a peer with one candidate, i.e. at a peer holding exactly that symbol and one
-    // other. Per unit, the symbols of its two-candidate cells seen once and more than once
-    // tell, without running it, whether a trial can start; the grid is the entry grid for
-    // every trial, so they are counted once per call.
+    // Most cells have a trial that decides nothing: a trial's propagation starts only where
+    // the tried symbol leaves a peer with one candidate, i.e. at a peer holding exactly that
+    // symbol and one other. Per unit, the symbols of its two-candidate cells seen once and
+    // more than once tell, without running any trial, whether all of a cell's trials can
+    // start; every trial starts from the entry grid, so they are counted once per call.
     Mask pairOnce[3][kMaxGridSize], pairTwice[3][kMaxGridSize];
     for (int u = 0; u < gridSize_; ++u) {
         const int16_t* units[3] = {unitCells_[0][u].data(), columnCells_[u].data(),
@@ -68,7 +68,6 @@ bool Sudoku::TryForcingCell() {
         int j = 1;
         int n = 0;
         int alive = 0;
-        Mask fruitful = 0;
         bool touched = false;
         for (;;) {
             // Decided and emptied cells have nothing to try.
@@ -80,18 +79,17 @@ bool Sudoku::TryForcingCell() {
                 }
             }
             n = Count(cand_[m]);
-            if (j == 1) fruitful = fruitfulSymbols(m);
-            const Mask tried = mask::Nth(cand_[m], j);
-            if (!(tried & fruitful)) {
-                // Decides nothing, so no cell can agree across the trials and this cell is
-                // done. Of the trial only its placement's trail mark would outlive the restore.
+            if (j == 1 && fruitfulSymbols(m) != cand_[m]) {
+                // One of its trials decides nothing, so no cell can agree across all of them
+                // and this cell is done. Of its trials only the first placement's trail mark
+                // would outlive the restores.
                 NotePlacement();
                 alive = 0;
                 ++m;
                 break;
             }
             touched = true;
-            cand_[m] = tried;
+            cand_[m] = mask::Nth(cand_[m], j);
             if (j == 1) {
                 // The cells this trial decides are exactly those open on entry and decided
                 // after it (a propagation never empties a cell). The tried cell itself is not
