@@ -25,6 +25,13 @@ inline bool HasSeveral(unsigned m) {
     return (m & (m - 1)) != 0;
 }
 
+// Length exactly 2: without its lowest symbol the mask holds one symbol. Far cheaper than a
+// full count where only pairs matter.
+inline bool IsPair(unsigned m) {
+    const unsigned rest = m & (m - 1);
+    return rest != 0 && (rest & (rest - 1)) == 0;
+}
+
 inline uint16_t Lowest(uint16_t m) {
     return static_cast<uint16_t>(m & (~m + 1));
 }

@@ -43,7 +43,7 @@ bool Sudoku::TryForcingCell() {
             Mask once = 0, twice = 0;
             for (int k = 0; k < gridSize_; ++k) {
                 const unsigned c = cand_[units[kind][k]];
-                const Mask pair = Count(c) == 2 ? static_cast<Mask>(c) : 0;
+                const Mask pair = static_cast<Mask>(c & (0u - mask::IsPair(c)));
                 twice |= static_cast<Mask>(once & pair);
                 once |= pair;
             }
@@ -55,7 +55,7 @@ bool Sudoku::TryForcingCell() {
     // its own symbols).
     auto fruitfulSymbols = [&](int cell) {
         const Mask c = cand_[cell];
-        const bool pair = Count(c) == 2;
+        const bool pair = mask::IsPair(c);
         const int units[3] = {RowOf(cell), ColumnOf(cell), BlockOf(cell)};
         Mask others = 0;
         for (int kind = 0; kind < 3; ++kind)
