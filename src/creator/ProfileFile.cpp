@@ -1,4 +1,5 @@
 #include "creator/ProfileFile.h"
+#include "settings/TrimBlanks.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,13 +13,6 @@ namespace sv {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

@@ -1,4 +1,5 @@
 #include "settings/LanguageFile.h"
+#include "settings/TrimBlanks.h"
 
 #include <array>
 #include <charconv>
@@ -12,13 +13,6 @@ namespace sv {
 namespace {
 
 constexpr std::string_view kSeparator = "#:#";
-
-std::string_view TrimSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // Code points of 0x80..0x9F in Windows-1252; the five unassigned bytes keep their own value.
 constexpr std::array<char16_t, 32> kHighControls = {
@@ -121,13 +115,13 @@ LanguageLoadResult LoadLanguageFile(const std::string& path) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string_view view = line;
-        if (TrimSpaces(view).empty()) continue;
+        if (TrimBlanks(view).empty()) continue;
         const auto separator = view.find(kSeparator);
         if (separator == std::string_view::npos)
             return Failure(LanguageError::MissingSeparator, path, lineNumber,
                            "Séparateur \"#:#\" absent");
-        const std::string_view key = TrimSpaces(view.substr(0, separator));
-        const std::string_view text = TrimSpaces(view.substr(separator + kSeparator.size()));
+        const std::string_view key = TrimBlanks(view.substr(0, separator));
+        const std::string_view text = TrimBlanks(view.substr(separator + kSeparator.size()));
         if (text.empty()) continue;
         int number = 0;
         const auto [end, status] = std::from_chars(key.data(), key.data() + key.size(), number);
